@@ -1,0 +1,21 @@
+// The text of one move-log line, such as "2.Red jump (3,1)".
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "engine/types.h"
+
+namespace engine {
+
+// Labels of the four move kinds and of a taken-back move.
+inline constexpr std::string_view blue_jump_label = ".Blue jump (";
+inline constexpr std::string_view red_jump_label = ".Red jump (";
+inline constexpr std::string_view blue_roll_label = ".Blue roll (";
+inline constexpr std::string_view red_roll_label = ".Red roll (";
+inline constexpr std::string_view backtrack_label = ".Backtrack (";
+
+// number, label, from, ",", to, ")": the only spaces are the label's.
+std::string log_line(count number, std::string_view label, cell from, cell to);
+
+}  // namespace engine

@@ -1,0 +1,61 @@
+// modul_tiroka: the board, the move rules, moves with their log lines, and the stepwise search.
+#pragma once
+
+#include <optional>
+#include <vector>
+
+#include "engine/List.h"
+#include "engine/playground_port.h"
+#include "engine/types.h"
+
+namespace engine {
+
+// Move kinds, tried in this order at every depth.
+enum move_kind : small { blue_jump = 1, red_jump = 2, blue_roll = 3, red_roll = 4 };
+
+// Cell values.
+inline constexpr small blue = 1;
+inline constexpr small red = -1;
+inline constexpr small empty_cell = 0;
+
+// The whole puzzle and search state. The members carry the module's
+// documented names; the playground's load puts them into the initial
+// position, and the search changes them one step at a time.
+class modul_tiroka {
+public:
+    small ball_count = 0;
+    cell moving_ball = 0;
+    std::vector<cell> shape_of_ball;
+    std::optional<List> move_stack;
+    std::vector<small> board;  // 2N+2 slots: the cells, then one slot that stays 0
+    cell hole = 0;
+    count step_count = 0;
+    small anim_kind = 0;
+    count log_count = 0;
+    count path_count = 0;
+    small speed = 0;
+
+    // The initial position for ball_count marbles of each colour: board,
+    // hole, empty stack, log counters and the step of 20.
+    void set_initial_position();
+
+    bool is_solved() const;
+    bool can_move(small kind) const;
+
+    // Apply or take back one move: board, hole, cell tags, the log lines,
+    // anim_kind and moving_ball, and the frame timer that shows it.
+    void do_move(small kind, playground_port& playground);
+    void undo_move(small kind, playground_port& playground);
+
+    // Begin a search from the freshly loaded position.
+    void start_search(playground_port& playground);
+    // One tick of loop_utama: one move, one retreat, or the goal.
+    void search_step(playground_port& playground);
+
+private:
+    cell cells() const { return 2 * cell{ball_count} + 1; }
+    small at(cell index) const;  // a board value, or -9999 outside 0 .. 2N+1
+    void take_marble(cell from, cell to, playground_port& playground);
+};
+
+}  // namespace engine

@@ -1,0 +1,102 @@
+// marble-trace N [SPEED]: plays one whole run as a user would and prints what the logs show.
+#include <cstdio>
+#include <cstdlib>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "ui/form/list_box.h"
+#include "ui/program/headless.h"
+
+namespace {
+
+constexpr const char* usage =
+    "usage: marble-trace N [SPEED]   (N from 1 to 31999, SPEED from 1 to 1000)\n";
+
+std::optional<int> whole_number(std::string_view text, int low, int high) {
+    if (text.empty() || text.size() > 6) return std::nullopt;
+    int value = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9') return std::nullopt;
+        value = value * 10 + (c - '0');
+    }
+    if (value < low || value > high) return std::nullopt;
+    return value;
+}
+
+void print(std::string_view what, std::string_view text) {
+    std::fwrite(what.data(), 1, what.size(), stdout);
+    std::fputc(' ', stdout);
+    std::fwrite(text.data(), 1, text.size(), stdout);
+    std::fputc('\n', stdout);
+}
+
+// Prints every line appended to the move log, as it is appended.
+class langkah_printer : public ui::list_listener {
+public:
+    explicit langkah_printer(const ui::list_box& list) : list_(list) {}
+    void before_append(std::size_t row) override { row_ = row; }
+    void after_append() override { print("langkah", list_.List(row_)); }
+    void before_remove(std::size_t) override {}
+    void after_remove() override {}
+
+private:
+    const ui::list_box& list_;
+    std::size_t row_ = 0;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    std::optional<int> n, speed;
+    if (argc == 2 || argc == 3) n = whole_number(argv[1], 1, 31999);
+    if (argc == 3) speed = whole_number(argv[2], 1, 1000);
+    if (!n || (argc == 3 && !speed)) {
+        std::fputs(usage, stderr);
+        return 2;
+    }
+    static char buffer[1 << 16];
+    std::setvbuf(stdout, buffer, _IOFBF, sizeof buffer);
+
+    program::headless_session session;
+    session.open_playground(*n);
+    playground::playground& pg = session.pg();
+
+    langkah_printer printer(pg.langkah);
+    pg.langkah.listen(&printer);
+
+    long long steps = 0, frames = 0, frames_in_animation = 0, finish_ms = 0;
+    auto step = pg.loop_utama.Timer;
+    pg.loop_utama.Timer = [&] {
+        ++steps;
+        step();
+    };
+    auto frame = pg.Timer1.Timer;
+    pg.Timer1.Timer = [&] {
+        ++frames;
+        ++frames_in_animation;
+        frame();
+        if (!pg.Timer1.Enabled()) {
+            print("frames", std::to_string(frames_in_animation));
+            frames_in_animation = 0;
+        }
+    };
+
+    if (speed) pg.Kecepatan.Value(*speed);
+    pg.play.click();
+    const auto started = session.clock.now();
+    session.on_message = [&](const std::string& text) {
+        finish_ms = session.clock.now() - started;
+        print("message", text);
+    };
+    if (!session.run_to_success(INT64_MAX)) {
+        std::fflush(stdout);
+        std::fputs("marble-trace: the run stopped before the goal\n", stderr);
+        return 1;
+    }
+
+    for (std::size_t i = 0; i < pg.Effi.ListCount(); ++i) print("Effi", pg.Effi.List(i));
+    std::printf("total steps %lld lines %zu frames %lld time_ms %lld\n", steps,
+                pg.langkah.ListCount(), frames, finish_ms);
+    return std::fflush(stdout) == 0 ? 0 : 1;
+}

@@ -1,0 +1,124 @@
+// Control properties: each setter that changes what is shown tells the window's observer.
+#include "ui/form/control.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "ui/form/form.h"
+
+namespace ui {
+
+twips advance(twips from, double step) {
+    const auto to = static_cast<twips>(static_cast<double>(from) + step);
+    if (to != from || step == 0) return to;
+    return std::nextafter(from, step > 0 ? HUGE_VALF : -HUGE_VALF);
+}
+
+control::control(form& owner, control_kind kind, const char* name, bounds area)
+    : owner_(&owner), kind_(kind), name_(name), area_(area) {
+    z_ = owner.enrol(*this);
+}
+
+control::control(const control& element0, int index)
+    : owner_(element0.owner_), kind_(element0.kind_), name_(element0.name_), index_(index),
+      area_(element0.area_), visible_(false), enabled_(element0.enabled_), tag_() {
+    z_ = owner_->enrol(*this);
+}
+
+void control::changed(const bounds& before) {
+    if (form_observer* observer = owner_->observer()) observer->control_changed(*this, before);
+}
+
+void control::place(const bounds& next) {
+    if (next.left == area_.left && next.top == area_.top && next.width == area_.width &&
+        next.height == area_.height)
+        return;
+    const bounds before = area_;
+    area_ = next;
+    changed(before);
+}
+
+void control::Left(twips value) { place({value, area_.top, area_.width, area_.height}); }
+void control::Top(twips value) { place({area_.left, value, area_.width, area_.height}); }
+void control::Width(twips value) { place({area_.left, area_.top, value, area_.height}); }
+void control::Height(twips value) { place({area_.left, area_.top, area_.width, value}); }
+
+void control::Visible(bool value) {
+    if (visible_ == value) return;
+    visible_ = value;
+    changed();
+}
+
+void control::Enabled(bool value) {
+    if (enabled_ == value) return;
+    enabled_ = value;
+    changed();
+}
+
+void control::ZOrder(int position) {
+    z_ = position == 0 ? owner_->front_z() : owner_->back_z();
+    changed();
+}
+
+label::label(form& owner, const char* name, bounds area, std::string caption)
+    : control(owner, control_kind::label, name, area), caption_(std::move(caption)) {}
+
+void label::Caption(std::string value) {
+    if (caption_ == value) return;
+    caption_ = std::move(value);
+    changed();
+}
+
+void label::BackColor(colour value) {
+    if (back_colour_ == value) return;
+    back_colour_ = value;
+    changed();
+}
+
+shape::shape(form& owner, const char* name, bounds area, colour back_colour)
+    : control(owner, control_kind::shape, name, area), back_colour_(back_colour) {}
+
+void shape::BackColor(colour value) {
+    if (back_colour_ == value) return;
+    back_colour_ = value;
+    changed();
+}
+
+image::image(form& owner, const char* name, bounds area, picture face, std::string tool_tip)
+    : control(owner, control_kind::image, name, area), picture_(std::move(face)),
+      tool_tip_(std::move(tool_tip)) {}
+
+void image::Picture(picture value) {
+    picture_ = std::move(value);
+    const bounds before = area();
+    place({Left(), Top(), static_cast<twips>(picture_.width) * twips_per_pixel,
+           static_cast<twips>(picture_.height) * twips_per_pixel});
+    if (area().width == before.width && area().height == before.height) changed();  // a new face, same size
+}
+
+void image::click() {
+    if (Enabled() && Visible() && Click) Click();
+}
+
+command_button::command_button(form& owner, const char* name, bounds area, std::string caption)
+    : control(owner, control_kind::command_button, name, area), caption_(std::move(caption)) {}
+
+void command_button::click() {
+    if (Enabled() && Visible() && Click) Click();
+}
+
+slider::slider(form& owner, const char* name, bounds area, int min, int max, int value,
+               int small_change, int large_change)
+    : control(owner, control_kind::slider, name, area), min_(min), max_(max),
+      value_(std::clamp(value, min, max)), small_change_(small_change),
+      large_change_(large_change) {}
+
+void slider::Value(int value) {
+    value = std::clamp(value, min_, max_);
+    if (value == value_) return;
+    value_ = value;
+    changed();
+    if (Change) Change();
+}
+
+}  // namespace ui

@@ -1,0 +1,174 @@
+// The controls of a window as plain data: position, visibility, tag, and each kind's own properties.
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "ui/form/geometry.h"
+#include "ui/form/picture.h"
+
+namespace ui {
+
+class form;
+
+enum class control_kind { label, shape, image, text_box, command_button, slider, list_box };
+
+// What every control has. Setters that change what a window shows tell the
+// window's observer (the host), which redraws or updates a widget; the Tag
+// is the program's own bookkeeping and shows nothing.
+class control {
+public:
+    control(form& owner, control_kind kind, const char* name, bounds area);
+    virtual ~control() = default;
+
+    control_kind kind() const { return kind_; }
+    const char* name() const { return name_; }
+    int index() const { return index_; }  // element index in a control array, else -1
+    form& owner() const { return *owner_; }
+
+    twips Left() const { return area_.left; }
+    void Left(twips value);
+    twips Top() const { return area_.top; }
+    void Top(twips value);
+    twips Width() const { return area_.width; }
+    void Width(twips value);
+    twips Height() const { return area_.height; }
+    void Height(twips value);
+    const bounds& area() const { return area_; }
+
+    bool Visible() const { return visible_; }
+    void Visible(bool value);
+    bool Enabled() const { return enabled_; }
+    void Enabled(bool value);
+
+    const std::string& Tag() const { return tag_; }
+    void Tag(std::string value) { tag_ = std::move(value); }
+
+    // Drawing order among the painted controls: a larger z is drawn later.
+    int z() const { return z_; }
+    // 0 brings the control to the front, anything else sends it to the back.
+    void ZOrder(int position = 0);
+
+protected:
+    control(const control& element0, int index);  // a new control-array element
+    control& operator=(const control&) = delete;
+    // Tell the observer; `before` is where the control stood before the change.
+    void changed(const bounds& before);
+    void changed() { changed(area_); }
+    // Move or resize, with one notice for the whole change.
+    void place(const bounds& next);
+
+private:
+    form* owner_;
+    control_kind kind_;
+    const char* name_;
+    int index_ = -1;
+    bounds area_;
+    bool visible_ = true;
+    bool enabled_ = true;
+    int z_ = 0;
+    std::string tag_;
+};
+
+enum class alignment { left, centre };
+
+struct font_spec {
+    std::string family;  // empty: the toolkit's default
+    float points = 0;
+    bool bold = false;
+};
+
+class label : public control {
+public:
+    label(form& owner, const char* name, bounds area, std::string caption = {});
+    label(const label& element0, int index) : control(element0, index), caption_(element0.caption_),
+        back_colour_(element0.back_colour_), alignment_(element0.alignment_),
+        border_(element0.border_), font_(element0.font_) {}
+
+    const std::string& Caption() const { return caption_; }
+    void Caption(std::string value);
+    colour BackColor() const { return back_colour_; }
+    void BackColor(colour value);
+    alignment Alignment() const { return alignment_; }
+    void Alignment(alignment value) { alignment_ = value; changed(); }
+    bool BorderStyle() const { return border_; }  // true: a single-line border
+    void BorderStyle(bool single) { border_ = single; changed(); }
+    const font_spec& Font() const { return font_; }
+    void Font(font_spec value) { font_ = std::move(value); changed(); }
+
+private:
+    std::string caption_;
+    colour back_colour_ = white;
+    alignment alignment_ = alignment::left;
+    bool border_ = false;
+    font_spec font_;
+};
+
+// A circle filled with its BackColor: the largest circle that fits its box, centred.
+class shape : public control {
+public:
+    shape(form& owner, const char* name, bounds area, colour back_colour);
+    shape(const shape& element0, int index) : control(element0, index), back_colour_(element0.back_colour_) {}
+
+    colour BackColor() const { return back_colour_; }
+    void BackColor(colour value);
+
+private:
+    colour back_colour_;
+};
+
+// An image box: shows its picture at the picture's own size and, when
+// enabled, reacts to a click. It never takes the keyboard focus.
+class image : public control {
+public:
+    image(form& owner, const char* name, bounds area, picture face, std::string tool_tip = {});
+
+    const picture& Picture() const { return picture_; }
+    // The box takes the size of its new picture: image boxes do not stretch.
+    void Picture(picture value);
+    const std::string& ToolTipText() const { return tool_tip_; }
+
+    std::function<void()> Click;
+    // A mouse click from the user: ignored while the box is disabled.
+    void click();
+
+private:
+    picture picture_;
+    std::string tool_tip_;
+};
+
+class command_button : public control {
+public:
+    command_button(form& owner, const char* name, bounds area, std::string caption);
+
+    const std::string& Caption() const { return caption_; }
+
+    std::function<void()> Click;
+    // A press by the user (mouse, space, or a default key): ignored while disabled.
+    void click();
+
+private:
+    std::string caption_;
+};
+
+// A horizontal track bar with an integer value.
+class slider : public control {
+public:
+    slider(form& owner, const char* name, bounds area, int min, int max, int value,
+           int small_change, int large_change);
+
+    int Min() const { return min_; }
+    int Max() const { return max_; }
+    int SmallChange() const { return small_change_; }
+    int LargeChange() const { return large_change_; }
+    int Value() const { return value_; }
+    // Clamped to Min .. Max; a new value raises Change.
+    void Value(int value);
+
+    std::function<void()> Change;
+
+private:
+    int min_, max_, value_, small_change_, large_change_;
+};
+
+}  // namespace ui

@@ -1,0 +1,41 @@
+// A window of the model: enrols its controls and timers and reports its own changes.
+#include "ui/form/form.h"
+
+#include <algorithm>
+
+#include "ui/form/timer.h"
+
+namespace ui {
+
+form::form(const char* name, scheduler& timers, std::string caption, twips width, twips height)
+    : name_(name), scheduler_(&timers), caption_(std::move(caption)), width_(width), height_(height) {}
+
+form::~form() = default;
+
+void form::Width(twips value) {
+    if (width_ == value) return;
+    width_ = value;
+    if (observer_) observer_->form_changed();
+}
+
+void form::Height(twips value) {
+    if (height_ == value) return;
+    height_ = value;
+    if (observer_) observer_->form_changed();
+}
+
+int form::enrol(control& created) {
+    controls_.push_back(&created);
+    if (observer_) observer_->control_loaded(created);
+    return front_z();
+}
+
+void form::leave(timer& gone) {
+    timers_.erase(std::remove(timers_.begin(), timers_.end(), &gone), timers_.end());
+}
+
+void form::stop_timers() {
+    for (timer* each : timers_) each->Enabled(false);
+}
+
+}  // namespace ui

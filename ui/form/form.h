@@ -1,0 +1,81 @@
+// A window of the model: its own properties, its controls and timers, and the host watching it.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "ui/form/control.h"
+#include "ui/form/picture.h"
+
+namespace ui {
+
+class scheduler;
+class timer;
+
+// The host implements this to keep the screen in step with the model.
+class form_observer {
+public:
+    virtual ~form_observer() = default;
+    // A control's position, size, visibility, state or look changed; `before`
+    // is where it stood before, so both old and new places can be redrawn.
+    virtual void control_changed(control& changed, const bounds& before) = 0;
+    // A control-array element was created (invisible, as a copy of element 0).
+    virtual void control_loaded(control& loaded) = 0;
+    // The window's own size or caption changed.
+    virtual void form_changed() = 0;
+};
+
+class form {
+public:
+    form(const char* name, scheduler& timers, std::string caption, twips width, twips height);
+    virtual ~form();
+    form(const form&) = delete;
+    form& operator=(const form&) = delete;
+
+    const char* name() const { return name_; }
+    scheduler& timers() const { return *scheduler_; }
+
+    const std::string& Caption() const { return caption_; }
+    // Outer size, frame included, as the window's layout code reads and writes it.
+    twips Width() const { return width_; }
+    void Width(twips value);
+    twips Height() const { return height_; }
+    void Height(twips value);
+    colour BackColor() const { return back_colour_; }
+    void BackColor(colour value) { back_colour_ = value; }
+    const picture& Icon() const { return icon_; }
+    void Icon(picture value) { icon_ = std::move(value); }
+
+    // Every control and control-array element, in order of creation.
+    const std::vector<control*>& controls() const { return controls_; }
+    const std::vector<timer*>& timer_list() const { return timers_; }
+
+    // Switch every timer off: the window is going away.
+    void stop_timers();
+
+    void observe(form_observer* observer) { observer_ = observer; }
+    form_observer* observer() const { return observer_; }
+
+private:
+    friend class control;
+    friend class timer;
+    int enrol(control& created);  // returns the new control's z
+    int front_z() { return ++top_z_; }
+    int back_z() { return --bottom_z_; }
+    void enrol(timer& created) { timers_.push_back(&created); }
+    void leave(timer& gone);
+
+    const char* name_;
+    scheduler* scheduler_;
+    std::string caption_;
+    twips width_, height_;
+    colour back_colour_ = system_window_background;
+    picture icon_;
+    std::vector<control*> controls_;
+    std::vector<timer*> timers_;
+    form_observer* observer_ = nullptr;
+    int top_z_ = 0;
+    int bottom_z_ = 0;
+};
+
+}  // namespace ui

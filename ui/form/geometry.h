@@ -1,0 +1,26 @@
+// Units of the window model: twips held as single-precision floats, colours as 0x00BBGGRR.
+#pragma once
+
+#include <cstdint>
+
+namespace ui {
+
+using twips = float;
+using colour = std::uint32_t;  // 0x00BBGGRR
+
+inline constexpr twips twips_per_pixel = 15.0f;
+
+inline constexpr colour white = 0x00FFFFFF;
+inline constexpr colour system_window_background = 0x80000005;
+
+struct bounds {
+    twips left = 0, top = 0, width = 0, height = 0;
+};
+
+// Left + step, stored in single precision. Far out on a long track the floats
+// are more than a twip apart and a small step would round back to where the
+// item stands; it then moves to the next float in its direction instead, so
+// a moving marble always makes progress.
+twips advance(twips from, double step);
+
+}  // namespace ui

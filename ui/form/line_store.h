@@ -1,0 +1,40 @@
+// Compact storage for the lines of a list box: millions of move-log lines in a few bytes each.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <deque>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+
+namespace ui {
+
+// A move-log line is a number followed by one of comparatively few tails
+// (".Blue roll (12,13)"). A row keeps the number as an integer and the tail
+// as an index into a table where each distinct tail is stored once: eight
+// bytes a line. Any other text is kept exactly too, as a tail of its own.
+class line_store {
+public:
+    void push_back(std::string_view line);
+    void erase(std::size_t index);  // cheap at the end, linear elsewhere
+    void clear();
+
+    std::size_t size() const { return rows_.size(); }
+    bool empty() const { return rows_.empty(); }
+    std::string at(std::size_t index) const;
+
+private:
+    static constexpr std::uint32_t no_number = UINT32_MAX;
+    struct row {
+        std::uint32_t number;  // the leading number, or no_number
+        std::uint32_t tail;    // index into tails_
+    };
+    std::uint32_t intern(std::string_view tail);
+
+    std::deque<row> rows_;
+    std::deque<std::string> tails_;  // a deque keeps the strings where they are
+    std::unordered_map<std::string_view, std::uint32_t> tail_index_;
+};
+
+}  // namespace ui

@@ -1,0 +1,22 @@
+// A list box over the compact line store, telling its listener around every change.
+#include "ui/form/list_box.h"
+
+namespace ui {
+
+list_box::list_box(form& owner, const char* name, bounds area)
+    : control(owner, control_kind::list_box, name, area) {}
+
+void list_box::AddItem(std::string_view line) {
+    if (listener_) listener_->before_append(lines_.size());
+    lines_.push_back(line);
+    if (listener_) listener_->after_append();
+}
+
+void list_box::RemoveItem(std::size_t index) {
+    if (index >= lines_.size()) return;
+    if (listener_) listener_->before_remove(index);
+    lines_.erase(index);
+    if (listener_) listener_->after_remove();
+}
+
+}  // namespace ui

@@ -1,0 +1,31 @@
+// A window's timer: tells the scheduler when it is switched on or off.
+#include "ui/form/timer.h"
+
+#include "ui/form/form.h"
+#include "ui/form/scheduler.h"
+
+namespace ui {
+
+timer::timer(form& owner, const char* name, int interval_ms)
+    : owner_(&owner), name_(name), interval_(interval_ms) {
+    owner.enrol(*this);
+}
+
+timer::~timer() {
+    owner_->timers().timer_gone(*this);
+    owner_->leave(*this);
+}
+
+void timer::Enabled(bool value) {
+    if (enabled_ == value) return;
+    enabled_ = value;
+    owner_->timers().timer_changed(*this);
+}
+
+void timer::Interval(int milliseconds) {
+    if (interval_ == milliseconds) return;
+    interval_ = milliseconds;
+    if (enabled_) owner_->timers().timer_changed(*this);
+}
+
+}  // namespace ui

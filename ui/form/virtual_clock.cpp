@@ -1,0 +1,57 @@
+// The virtual clock: arms timers, and runs posted tasks and ticks in time order.
+#include "ui/form/virtual_clock.h"
+
+#include <algorithm>
+
+#include "ui/form/timer.h"
+
+namespace ui {
+
+void virtual_clock::disarm(timer& which) {
+    armed_.erase(std::remove_if(armed_.begin(), armed_.end(),
+                                [&](const armed& a) { return a.which == &which; }),
+                 armed_.end());
+}
+
+void virtual_clock::timer_changed(timer& changed) {
+    disarm(changed);
+    // A timer with no positive interval never ticks.
+    if (changed.Enabled() && changed.Interval() > 0)
+        armed_.push_back({&changed, now_ + changed.Interval(), next_order_++});
+}
+
+void virtual_clock::timer_gone(timer& gone) { disarm(gone); }
+
+bool virtual_clock::step() {
+    if (!posted_.empty()) {
+        auto task = std::move(posted_.front());
+        posted_.pop_front();
+        task();
+        return true;
+    }
+    if (armed_.empty()) return false;
+    auto next = std::min_element(armed_.begin(), armed_.end(), [](const armed& a, const armed& b) {
+        return a.due != b.due ? a.due < b.due : a.order < b.order;
+    });
+    timer& due = *next->which;
+    now_ = next->due;
+    next->due += due.Interval();
+    next->order = next_order_++;
+    due.tick();  // may switch timers on and off, or post tasks
+    return true;
+}
+
+bool virtual_clock::run_until(const std::function<bool()>& done, milliseconds deadline) {
+    while (!done()) {
+        const bool tick_is_next = posted_.empty();
+        if (tick_is_next) {
+            auto next = std::min_element(armed_.begin(), armed_.end(),
+                                         [](const armed& a, const armed& b) { return a.due < b.due; });
+            if (next == armed_.end() || next->due > deadline) return false;
+        }
+        step();
+    }
+    return true;
+}
+
+}  // namespace ui

@@ -1,0 +1,47 @@
+// A deterministic clock for tests and tools: timers tick on virtual milliseconds.
+#pragma once
+
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <vector>
+
+#include "ui/form/scheduler.h"
+
+namespace ui {
+
+// A timer ticks Interval ms after it was switched on, then every Interval ms
+// while it stays on. Ticks due at the same moment run in the order their
+// timers were armed. Posted tasks run before the next tick, at the same time.
+class virtual_clock : public scheduler {
+public:
+    using milliseconds = std::int64_t;
+
+    milliseconds now() const { return now_; }
+
+    // Run one posted task, or else advance to the next tick and run it.
+    // False when nothing is left to run.
+    bool step();
+    // Step until `done` holds or the clock would pass `deadline`.
+    // True when `done` holds.
+    bool run_until(const std::function<bool()>& done, milliseconds deadline);
+
+    void timer_changed(timer& changed) override;
+    void timer_gone(timer& gone) override;
+    void post(std::function<void()> task) override { posted_.push_back(std::move(task)); }
+
+private:
+    struct armed {
+        timer* which;
+        milliseconds due;
+        std::uint64_t order;
+    };
+    void disarm(timer& which);
+
+    std::vector<armed> armed_;
+    std::deque<std::function<void()>> posted_;
+    milliseconds now_ = 0;
+    std::uint64_t next_order_ = 0;
+};
+
+}  // namespace ui

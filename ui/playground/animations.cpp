@@ -1,0 +1,85 @@
+// The frame timer: eight animations, rolls of one cell and roof-shaped jumps of two.
+#include <cmath>
+#include <string>
+
+#include "ui/playground/playground.h"
+
+namespace playground {
+
+void playground::Timer1_Timer() {
+    switch (state_.anim_kind) {
+    case 1: bolabiru_loncat_kekanan(); break;
+    case 2: bolamerah_loncat_kekiri(); break;
+    case 3: bolabiru_kekanan(); break;
+    case 4: bolamerah_kekiri(); break;
+    case 5: bolabiru_loncat_kekiri(); break;
+    case 6: bolamerah_loncat_kekanan(); break;
+    case 7: bolabiru_kekiri(); break;
+    default: bolamerah_kekanan(); break;
+    }
+}
+
+void playground::bolabiru_loncat_kekanan() { jump_frame(shpBall1, +1, false); }
+void playground::bolamerah_loncat_kekiri() { jump_frame(shpBall2, -1, false); }
+void playground::bolabiru_kekanan() { roll_frame(shpBall1, +1, false); }
+void playground::bolamerah_kekiri() { roll_frame(shpBall2, -1, false); }
+void playground::bolabiru_loncat_kekiri() { jump_frame(shpBall1, -1, true); }
+void playground::bolamerah_loncat_kekanan() { jump_frame(shpBall2, +1, true); }
+void playground::bolabiru_kekiri() { roll_frame(shpBall1, -1, true); }
+void playground::bolamerah_kekanan() { roll_frame(shpBall2, +1, true); }
+
+ui::shape& playground::moving_marble(marbles& colour_array) {
+    return colour_array(state_.shape_of_ball.at(static_cast<std::size_t>(state_.moving_ball)));
+}
+
+namespace {
+bool past(int d, ui::twips position, ui::twips target) {
+    return d > 0 ? position > target : position < target;
+}
+}  // namespace
+
+// A roll moves the marble `speed` twips a frame and arrives once it is past
+// the next cell; landing exactly on it takes one frame more.
+void playground::roll_frame(marbles& colour_array, int d, bool taken_back) {
+    ui::shape& marble = moving_marble(colour_array);
+    if (taken_back) marble.BackColor(retreat_green);
+    marble.Left(ui::advance(marble.Left(), d * static_cast<double>(state_.speed)));
+    const int t = tag_value(marble.Tag());  // still the cell it started from
+    if (past(d, marble.Left(), bckGrnd(t + d).Left()))
+        close_animation(marble, &colour_array == &shpBall1, t, d, 1, false, taken_back);
+}
+
+// A jump climbs until it passes the middle cell, then sinks, each frame
+// speed x sqrt(2) sideways and speed up or down; it can only arrive while sinking.
+void playground::jump_frame(marbles& colour_array, int d, bool taken_back) {
+    ui::shape& marble = moving_marble(colour_array);
+    if (taken_back) marble.BackColor(retreat_green);
+    const int t = tag_value(marble.Tag());
+    const ui::twips middle = bckGrnd(t + d).Left();
+    const ui::twips left = marble.Left();
+    const bool rising = d > 0 ? left < middle : left > middle;
+    const double speed = state_.speed;
+    marble.Left(ui::advance(left, d * speed * std::sqrt(2.0)));
+    if (rising) {
+        marble.Top(static_cast<ui::twips>(marble.Top() - speed));
+        return;
+    }
+    marble.Top(static_cast<ui::twips>(marble.Top() + speed));
+    if (past(d, marble.Left(), bckGrnd(t + 2 * d).Left()))
+        close_animation(marble, &colour_array == &shpBall1, t, d, 2, true, taken_back);
+}
+
+// The final frame: the marble snaps onto its destination cell and the search
+// timer takes over again, whatever a pause did in between.
+void playground::close_animation(ui::shape& marble, bool blue, int t, int d, int distance,
+                                 bool jump, bool taken_back) {
+    Timer1.Enabled(false);
+    if (taken_back) marble.BackColor(blue ? blue_marble : red_marble);
+    const int destination = t + d * distance;
+    marble.Tag(std::to_string(destination));
+    if (jump) marble.Top(bckGrnd(0).Top());
+    marble.Left(bckGrnd(destination).Left());
+    loop_utama.Enabled(true);
+}
+
+}  // namespace playground

@@ -1,0 +1,66 @@
+// The playground's controls at design time: positions, sizes, colours, fonts, pictures, timers.
+#include "ui/playground/playground.h"
+
+#include "ui/form/embedded.h"
+
+namespace playground {
+
+namespace {
+const ui::font_spec cell_number_font{"MS Sans Serif", 12.0f, true};
+const ui::font_spec sign_font{"Arial Narrow", 9.75f, true};
+}  // namespace
+
+playground::playground(const playground_ports& ports, engine::modul_tiroka& state,
+                       playground_exits& exits)
+    : ui::form("playground", ports.timers, "Vorla 5151", 15225, 10290),
+      bckGrnd(*this, "bckGrnd", ui::bounds{0, 1080, 615, 495}),
+      indeks_bck(*this, "indeks_bck", ui::bounds{0, 1560, 615, 375}, "0"),
+      shpBall1(*this, "shpBall1", ui::bounds{2520, 120, 615, 495}, blue_marble),
+      shpBall2(*this, "shpBall2", ui::bounds{600, 120, 615, 495}, red_marble),
+      bckTrack(*this, "bckTrack", {3120, 2520, 3855, 375}, "Backtrack !!!"),
+      layout(*this, "layout", {2640, 2880, 4875, 5535}, ui::embedded("layout", 325, 369)),
+      play(*this, "play", {8400, 3000, 720, 615}, ui::embedded("play", 48, 41), "Play"),
+      pause(*this, "pause", {8760, 4320, 720, 615}, ui::embedded("pause", 48, 41), "Pause"),
+      resume1(*this, "resume1", {9120, 2040, 720, 615}, ui::embedded("resume", 48, 41), "Resume"),
+      reset(*this, "reset", {8760, 5640, 720, 615}, ui::embedded("reset", 48, 41), "Reset"),
+      // The step runs from 1 (a standstill helps nobody) to 1000, and the
+      // thumb starts at 20, the step every run begins with.
+      Kecepatan(*this, "Kecepatan", {5520, 1560, 3615, 375}, 1, 1000, 20, 1, 5),
+      langkah(*this, "langkah", {240, 3000, 2295, 2595}),
+      Effi(*this, "Effi", {2400, 240, 2055, 2595}),
+      loop_utama(*this, "loop_utama", 30),
+      Timer1(*this, "Timer1", 1),
+      ports_(ports), state_(state), exits_(exits) {
+    Icon(ui::program_icon());
+
+    ui::label& cell = bckGrnd(0);
+    cell.BorderStyle(true);
+    ui::label& number = indeks_bck(0);
+    number.Alignment(ui::alignment::centre);
+    number.Font(cell_number_font);
+    bckTrack.Alignment(ui::alignment::centre);
+    bckTrack.Font(sign_font);
+    bckTrack.Visible(false);
+
+    pause.Enabled(false);
+    resume1.Enabled(false);
+
+    play.Click = [this] { play_Click(); };
+    pause.Click = [this] { pause_Click(); };
+    resume1.Click = [this] { resume1_Click(); };
+    reset.Click = [this] { reset_Click(); };
+    Kecepatan.Change = [this] { Kecepatan_Change(); };
+    loop_utama.Timer = [this] { loop_utama_Timer(); };
+    Timer1.Timer = [this] { Timer1_Timer(); };
+}
+
+int tag_value(const std::string& tag) {
+    int value = 0;
+    for (char c : tag) {
+        if (c < '0' || c > '9') break;
+        value = value * 10 + (c - '0');
+    }
+    return value;
+}
+
+}  // namespace playground

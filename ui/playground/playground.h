@@ -1,0 +1,105 @@
+// The playground window: the track, the marbles, the two move logs and the playback controls.
+#pragma once
+
+#include "engine/modul_tiroka.h"
+#include "ui/form/control.h"
+#include "ui/form/control_array.h"
+#include "ui/form/form.h"
+#include "ui/form/list_box.h"
+#include "ui/form/ports.h"
+#include "ui/form/timer.h"
+
+namespace playground {
+
+// Where reset leads: the program unloads this window and shows a fresh start dialog.
+class playground_exits {
+public:
+    virtual ~playground_exits() = default;
+    virtual void close_playground_and_show_start() = 0;
+};
+
+// The platform services the playground uses.
+struct playground_ports {
+    ui::scheduler& timers;
+    ui::message_box& messages;
+    ui::picture_files& pictures;
+};
+
+inline constexpr ui::colour blue_marble = 0xFF0000;
+inline constexpr ui::colour red_marble = 0x0000FF;
+inline constexpr ui::colour retreat_green = 0x00FF00;
+
+class playground : public ui::form, private engine::playground_port {
+public:
+    playground(const playground_ports& ports, engine::modul_tiroka& state, playground_exits& exits);
+
+    // The controls, as designed; Form_Load lays them out for the current N.
+    ui::control_array<ui::label> bckGrnd;     // track cells; element 0 is the template
+    ui::control_array<ui::label> indeks_bck;  // the numbers under the cells
+    ui::control_array<ui::shape> shpBall1;    // blue marbles
+    ui::control_array<ui::shape> shpBall2;    // red marbles
+    ui::label bckTrack;
+    ui::image layout;
+    ui::image play;
+    ui::image pause;
+    ui::image resume1;
+    ui::image reset;
+    ui::slider Kecepatan;
+    ui::list_box langkah;
+    ui::list_box Effi;
+    ui::timer loop_utama;
+    ui::timer Timer1;
+
+    // Builds the scene for ball_count: the initial position, cells, numbers, marbles, layout.
+    void Form_Load();
+
+    // One search step per tick of loop_utama; one animation frame per tick of Timer1.
+    void loop_utama_Timer();
+    void Timer1_Timer();
+
+    // The eight animations; each call draws one frame.
+    void bolabiru_loncat_kekanan();
+    void bolamerah_loncat_kekiri();
+    void bolabiru_kekanan();
+    void bolamerah_kekiri();
+    void bolabiru_loncat_kekiri();
+    void bolamerah_loncat_kekanan();
+    void bolabiru_kekiri();
+    void bolamerah_kekanan();
+
+    void play_Click();
+    void pause_Click();
+    void resume1_Click();
+    void reset_Click();
+    void Kecepatan_Change();
+
+private:
+    using marbles = ui::control_array<ui::shape>;
+
+    void roll_frame(marbles& colour_array, int d, bool taken_back);
+    void jump_frame(marbles& colour_array, int d, bool taken_back);
+    ui::shape& moving_marble(marbles& colour_array);
+    void close_animation(ui::shape& marble, bool blue, int t, int d, int distance, bool jump,
+                         bool taken_back);
+
+    // engine::playground_port: what a move or a step changes here.
+    std::string_view cell_tag(engine::cell p) const override;
+    void set_cell_tag(engine::cell p, std::string tag) override;
+    void add_langkah_line(std::string line) override;
+    void add_effi_line(std::string line) override;
+    void remove_effi_line(engine::count index) override;
+    void start_frame_timer() override;
+    void set_search_timer(bool enabled) override;
+    void show_backtrack_sign(bool visible) override;
+    void show_message(const std::string& text) override;
+    void finish_playback() override;
+
+    playground_ports ports_;
+    engine::modul_tiroka& state_;
+    playground_exits& exits_;
+};
+
+// A Tag read as a number: its leading decimal digits, 0 when there are none.
+int tag_value(const std::string& tag);
+
+}  // namespace playground

@@ -1,0 +1,55 @@
+// The headless session: recording ports and a few user gestures on the virtual clock.
+#include "ui/program/headless.h"
+
+#include <stdexcept>
+#include <string>
+
+namespace program {
+
+headless_session::headless_session() : app(program_ports{clock, *this, *this, *this}, *this) {
+    app.start();
+}
+
+void headless_session::show(const std::string& text) {
+    messages.push_back(text);
+    if (on_message) on_message(text);
+}
+
+ui::picture headless_session::load(const std::string& file_name) {
+    files_read.push_back(file_name);
+    if (auto answer = picture_answers.find(file_name); answer != picture_answers.end())
+        return answer->second;
+    return ui::picture{"file:" + file_name, 48, 41};
+}
+
+start::Utama& headless_session::utama() {
+    if (start::Utama* window = app.utama()) return *window;
+    throw std::logic_error("the start dialog is not open");
+}
+
+playground::playground& headless_session::pg() {
+    if (playground::playground* window = app.playground()) return *window;
+    throw std::logic_error("the playground is not open");
+}
+
+void headless_session::type(std::string_view keys) {
+    for (char key : keys) utama().txtJmlBola.type(static_cast<unsigned char>(key));
+}
+
+void headless_session::open_playground(int n) {
+    type(std::to_string(n));
+    type("\r");
+    settle();
+}
+
+void headless_session::settle() {
+    // Posted tasks run before any tick; a deadline of "now" runs only them.
+    clock.run_until([] { return false; }, clock.now());
+}
+
+bool headless_session::run_to_success(ui::virtual_clock::milliseconds deadline) {
+    const std::size_t before = messages.size();
+    return clock.run_until([&] { return messages.size() > before; }, deadline);
+}
+
+}  // namespace program

@@ -1,0 +1,56 @@
+// A whole program without a screen: a virtual clock and ports that record what a user would see.
+#pragma once
+
+#include <functional>
+#include <map>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "ui/form/ports.h"
+#include "ui/form/virtual_clock.h"
+#include "ui/program/program.h"
+
+namespace program {
+
+// The same program the window shows, driven by calls instead of a user:
+// the message box is answered OK at once, beeps are counted, and picture
+// files are "read" as faces of the embedded size, unless a test says otherwise.
+class headless_session : private ui::message_box,
+                         private ui::beeper,
+                         private ui::picture_files,
+                         private window_shell {
+public:
+    headless_session();
+
+    ui::virtual_clock clock;
+    program app;
+
+    std::vector<std::string> messages;   // every message box, in order
+    std::vector<std::string> files_read;  // every picture file name asked for
+    int beeps = 0;
+    std::map<std::string, ui::picture> picture_answers;  // by file name
+    std::function<void(const std::string&)> on_message;     // called while the box is open
+
+    // Type characters into the start dialog, as key presses.
+    void type(std::string_view keys);
+    // Type N and press Enter: the playground opens for N (when N is a count).
+    void open_playground(int n);
+    // Run the clock until the success message has been answered; false if
+    // time ran out first.
+    bool run_to_success(ui::virtual_clock::milliseconds deadline);
+    // Handle whatever the last event posted (closing a window, for one).
+    void settle();
+
+    start::Utama& utama();
+    playground::playground& pg();
+
+private:
+    void show(const std::string& text) override;
+    void beep() override { ++beeps; }
+    ui::picture load(const std::string& file_name) override;
+    void show(ui::form&) override {}
+    void close(ui::form&) override {}
+};
+
+}  // namespace program

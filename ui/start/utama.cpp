@@ -1,0 +1,60 @@
+// Utama's controls at design time and its Change, KeyPress and Click handlers.
+#include "ui/start/utama.h"
+
+#include "engine/types.h"
+
+namespace start {
+
+std::optional<engine::small> count_in(std::string_view text) {
+    if (text.empty()) return std::nullopt;
+    for (char c : text)
+        if (c < '0' || c > '9') return std::nullopt;
+    const std::size_t first_significant = text.find_first_not_of('0');
+    if (first_significant == std::string_view::npos) return std::nullopt;  // zero
+    const std::string_view digits = text.substr(first_significant);
+    if (digits.size() > 5) return std::nullopt;
+    int value = 0;
+    for (char c : digits) value = value * 10 + (c - '0');
+    if (value > engine::max_ball_count) return std::nullopt;
+    return static_cast<engine::small>(value);
+}
+
+Utama::Utama(ui::scheduler& timers, engine::modul_tiroka& state, ui::beeper& beep,
+             utama_exits& exits)
+    : ui::form("Utama", timers, "Vorla 5151", 3795, 1320),
+      lblJmlBola(*this, "lblJmlBola", {120, 480, 1215, 255}, "Jumlah Bola :"),
+      txtJmlBola(*this, "txtJmlBola", {1440, 360, 2295, 405}),
+      cmdProses(*this, "cmdProses", {2160, 840, 1575, 375}, "Proses"),
+      state_(state), beep_(beep), exits_(exits) {
+    BackColor(ui::white);
+    lblJmlBola.BackColor(ui::white);
+    cmdProses.Enabled(false);
+    txtJmlBola.Change = [this] { txtJmlBola_Change(); };
+    txtJmlBola.KeyPress = [this](int& key_ascii) { txtJmlBola_KeyPress(key_ascii); };
+    cmdProses.Click = [this] { cmdProses_Click(); };
+}
+
+void Utama::txtJmlBola_Change() {
+    // An emptied box reads "0"; setting it raises Change once more, nested.
+    if (txtJmlBola.Text().empty()) txtJmlBola.Text("0");
+    cmdProses.Enabled(count_in(txtJmlBola.Text()).has_value());
+}
+
+void Utama::txtJmlBola_KeyPress(int& key_ascii) {
+    const bool digit = key_ascii >= '0' && key_ascii <= '9';
+    if (!digit && key_ascii != ui::key_backspace && key_ascii != ui::key_enter) {
+        key_ascii = 0;
+        beep_.beep();
+    }
+    if (key_ascii == ui::key_enter && cmdProses.Enabled()) cmdProses_Click();
+}
+
+void Utama::cmdProses_Click() {
+    // The button is enabled only for a count, but the text is read again here.
+    const auto n = count_in(txtJmlBola.Text());
+    if (!n) return;
+    state_.ball_count = *n;
+    exits_.close_start_and_show_playground();
+}
+
+}  // namespace start
