@@ -1,29 +1,25 @@
 // Formats a move-log line without streams: the log is written once per search step.
 #include "engine/log_line.h"
 
-#include <array>
 #include <charconv>
 
 namespace engine {
 
 namespace {
-void append_number(std::string& out, count value) {
-    std::array<char, 24> digits{};
-    auto [end, error] = std::to_chars(digits.data(), digits.data() + digits.size(), value);
-    (void)error;  // 24 characters hold every 64-bit value
-    out.append(digits.data(), end);
-}
+struct decimal {
+    char digits[20];  // any 64-bit value, sign included
+    char* end;
+    explicit decimal(count value) : end(std::to_chars(digits, digits + sizeof digits, value).ptr) {}
+    std::string_view text() const { return {digits, static_cast<std::size_t>(end - digits)}; }
+};
 }  // namespace
 
 std::string log_line(count number, std::string_view label, cell from, cell to) {
+    const decimal n(number), f(from), t(to);
+    // Sized once: a run writes millions of these.
     std::string line;
-    line.reserve(40);
-    append_number(line, number);
-    line += label;
-    append_number(line, from);
-    line += ',';
-    append_number(line, to);
-    line += ')';
+    line.reserve(n.text().size() + label.size() + f.text().size() + t.text().size() + 2);
+    line.append(n.text()).append(label).append(f.text()).append(1, ',').append(t.text()).append(1, ')');
     return line;
 }
 

@@ -41,6 +41,10 @@ public:
     bool Enabled() const { return enabled_; }
     void Enabled(bool value);
 
+    // Order among the controls that take the keyboard focus; -1 for none.
+    int TabIndex() const { return tab_index_; }
+    void TabIndex(int value) { tab_index_ = value; }
+
     const std::string& Tag() const { return tag_; }
     void Tag(std::string value) { tag_ = std::move(value); }
 
@@ -67,6 +71,7 @@ private:
     bool visible_ = true;
     bool enabled_ = true;
     int z_ = 0;
+    int tab_index_ = -1;
     std::string tag_;
 };
 

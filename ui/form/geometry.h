@@ -13,6 +13,11 @@ inline constexpr twips twips_per_pixel = 15.0f;
 inline constexpr colour white = 0x00FFFFFF;
 inline constexpr colour system_window_background = 0x80000005;
 
+// A window's outer size is its client area plus the frame: 4 pixels of
+// border a side and a caption of 25 pixels.
+inline constexpr twips frame_width = 8 * twips_per_pixel;
+inline constexpr twips frame_height = 33 * twips_per_pixel;
+
 struct bounds {
     twips left = 0, top = 0, width = 0, height = 0;
 };

@@ -12,7 +12,8 @@ const ui::font_spec sign_font{"Arial Narrow", 9.75f, true};
 
 playground::playground(const playground_ports& ports, engine::modul_tiroka& state,
                        playground_exits& exits)
-    : ui::form("playground", ports.timers, "Vorla 5151", 15225, 10290),
+    : ui::form("playground", ports.timers, "Vorla 5151", 15225 + ui::frame_width,
+                   10290 + ui::frame_height),
       bckGrnd(*this, "bckGrnd", ui::bounds{0, 1080, 615, 495}),
       indeks_bck(*this, "indeks_bck", ui::bounds{0, 1560, 615, 375}, "0"),
       shpBall1(*this, "shpBall1", ui::bounds{2520, 120, 615, 495}, blue_marble),
@@ -41,6 +42,11 @@ playground::playground(const playground_ports& ports, engine::modul_tiroka& stat
     bckTrack.Alignment(ui::alignment::centre);
     bckTrack.Font(sign_font);
     bckTrack.Visible(false);
+
+    // The slider has the focus when the window opens, so the arrow keys move it.
+    Kecepatan.TabIndex(0);
+    Effi.TabIndex(1);
+    langkah.TabIndex(2);
 
     pause.Enabled(false);
     resume1.Enabled(false);

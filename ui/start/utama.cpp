@@ -21,7 +21,7 @@ std::optional<engine::small> count_in(std::string_view text) {
 
 Utama::Utama(ui::scheduler& timers, engine::modul_tiroka& state, ui::beeper& beep,
              utama_exits& exits)
-    : ui::form("Utama", timers, "Vorla 5151", 3795, 1320),
+    : ui::form("Utama", timers, "Vorla 5151", 3795 + ui::frame_width, 1320 + ui::frame_height),
       lblJmlBola(*this, "lblJmlBola", {120, 480, 1215, 255}, "Jumlah Bola :"),
       txtJmlBola(*this, "txtJmlBola", {1440, 360, 2295, 405}),
       cmdProses(*this, "cmdProses", {2160, 840, 1575, 375}, "Proses"),
@@ -29,6 +29,8 @@ Utama::Utama(ui::scheduler& timers, engine::modul_tiroka& state, ui::beeper& bee
     BackColor(ui::white);
     lblJmlBola.BackColor(ui::white);
     cmdProses.Enabled(false);
+    txtJmlBola.TabIndex(1);
+    cmdProses.TabIndex(2);
     txtJmlBola.Change = [this] { txtJmlBola_Change(); };
     txtJmlBola.KeyPress = [this](int& key_ascii) { txtJmlBola_KeyPress(key_ascii); };
     cmdProses.Click = [this] { cmdProses_Click(); };

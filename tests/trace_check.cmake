@@ -1,0 +1,71 @@
+# marble-trace: the whole printed run for one and two marbles a side, and the answer to bad arguments.
+if(NOT TRACE)
+  message(FATAL_ERROR "run as: cmake -DTRACE=<path to marble-trace> -P trace_check.cmake")
+endif()
+
+function(run_trace out_var err_var rc_var)
+  execute_process(COMMAND "${TRACE}" ${ARGN}
+    OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE rc)
+  set(${out_var} "${out}" PARENT_SCOPE)
+  set(${err_var} "${err}" PARENT_SCOPE)
+  set(${rc_var} "${rc}" PARENT_SCOPE)
+endfunction()
+
+# One marble a side: three moves, rolls of 31 frames and a jump of 44, each
+# step 30 ms after the last frame.
+string(JOIN "\n" expected
+  "langkah 1.Blue roll (1,2)"
+  "frames 31"
+  "langkah 2.Red jump (3,1)"
+  "frames 44"
+  "langkah 3.Blue roll (2,3)"
+  "frames 31"
+  "message Banyak langkah = 3"
+  "Effi 1.Blue roll (1,2)"
+  "Effi 2.Red jump (3,1)"
+  "Effi 3.Blue roll (2,3)"
+  "total steps 4 lines 3 frames 106 time_ms 226"
+  "")
+run_trace(out err rc 1)
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "marble-trace 1 exited with ${rc}: ${err}")
+endif()
+if(NOT out STREQUAL expected)
+  message(FATAL_ERROR "marble-trace 1 printed:\n${out}\nexpected:\n${expected}")
+endif()
+
+# Two marbles a side: 18 log lines, 19 steps, eight moves in the solution.
+run_trace(out err rc 2)
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "marble-trace 2 exited with ${rc}: ${err}")
+endif()
+string(JOIN "\n" solution
+  "Effi 1.Blue roll (2,3)" "Effi 2.Red jump (4,2)" "Effi 3.Red roll (5,4)"
+  "Effi 4.Blue jump (3,5)" "Effi 5.Blue jump (1,3)" "Effi 6.Red roll (2,1)"
+  "Effi 7.Red jump (4,2)" "Effi 8.Blue roll (3,4)")
+string(FIND "${out}" "\nmessage Banyak langkah = 8\n${solution}\ntotal steps 19 lines 18 frames " tail)
+if(tail EQUAL -1 OR NOT out MATCHES "\ntotal steps 19 lines 18 frames [0-9]+ time_ms [0-9]+\n$")
+  message(FATAL_ERROR "marble-trace 2 does not end as expected:\n${out}")
+endif()
+if(NOT out MATCHES "langkah 6.Backtrack \\(1,2\\)\n.*langkah 7.Backtrack \\(3,1\\)\n")
+  message(FATAL_ERROR "marble-trace 2 misses the first retreat:\n${out}")
+endif()
+
+# Anything but N from 1 to 31999 and an optional step from 1 to 1000 is a usage error.
+set(bad_runs 0)
+foreach(args "0" "32000" "3;0" "3;1001" "abc" "" "1;2;3")
+  math(EXPR bad_runs "${bad_runs} + 1")
+  run_trace(out err rc ${args})
+  if(NOT rc EQUAL 2)
+    message(FATAL_ERROR "marble-trace '${args}' exited with '${rc}', not 2")
+  endif()
+  if(NOT err MATCHES "^[^\n]*[Uu]sage[^\n]*\n$")
+    message(FATAL_ERROR "marble-trace '${args}' should print one usage line on stderr, printed:\n${err}")
+  endif()
+  if(NOT out STREQUAL "")
+    message(FATAL_ERROR "marble-trace '${args}' printed on stdout:\n${out}")
+  endif()
+endforeach()
+if(NOT bad_runs EQUAL 7)
+  message(FATAL_ERROR "only ${bad_runs} of the seven bad argument lists were tried")
+endif()

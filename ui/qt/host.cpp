@@ -1,0 +1,96 @@
+// Windows on screen for the model's windows, and the message box and beep of the program.
+#include "ui/qt/host.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QScreen>
+#include <QVBoxLayout>
+
+#include "ui/qt/scene_view.h"
+
+namespace qt_host {
+
+form_window::form_window(ui::form& model, pictures& faces, std::function<void()> closed_by_user)
+    : model_(&model), view_(new scene_view(model, faces, this)), closed_by_user_(std::move(closed_by_user)) {
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    setWindowTitle(QString::fromStdString(model.Caption()));
+    setObjectName(QString::fromLatin1(model.name()));
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(view_);
+
+    // The client area of the design, but never larger than the screen; a
+    // wider scene scrolls.
+    QSize size = view_->client_size();
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QSize room = screen->availableGeometry().size() - QSize(16, 48);
+        if (size.width() > room.width()) size.setWidth(room.width());
+        if (size.height() > room.height()) size.setHeight(room.height());
+        resize(size);
+        move(screen->availableGeometry().center() - rect().center());
+    } else {
+        resize(size);
+    }
+}
+
+void form_window::close_for_program() {
+    closing_for_program_ = true;
+    view_->detach();
+    model_ = nullptr;
+    hide();
+    deleteLater();
+}
+
+void form_window::closeEvent(QCloseEvent* event) {
+    event->accept();
+    if (!closing_for_program_ && closed_by_user_) closed_by_user_();
+}
+
+host::host()
+    : app_(program::program_ports{timers_, *this, *this, faces_}, *this) {}
+
+host::~host() {
+    for (auto& [model, window] : windows_)
+        if (window) window->close_for_program();
+}
+
+form_window* host::window() const {
+    if (ui::form* model = app_.window()) {
+        auto found = windows_.find(model);
+        if (found != windows_.end()) return found->second;
+    }
+    return nullptr;
+}
+
+void host::show(ui::form& model) {
+    auto* window = new form_window(model, faces_, [this] {
+        app_.window_closed_by_user();
+        if (!app_.running()) QCoreApplication::quit();
+    });
+    window->setWindowIcon(QApplication::windowIcon());
+    windows_[&model] = window;
+    window->show();
+    window->view().settle_focus_and_scroll();
+}
+
+void host::close(ui::form& model) {
+    auto found = windows_.find(&model);
+    if (found == windows_.end()) return;
+    if (found->second) found->second->close_for_program();
+    windows_.erase(found);
+}
+
+void host::show(const std::string& text) {
+    QMessageBox box(QApplication::activeWindow());
+    box.setWindowTitle(QApplication::applicationName());
+    box.setText(QString::fromStdString(text));
+    box.setIcon(QMessageBox::NoIcon);
+    box.setStandardButtons(QMessageBox::Ok);
+    box.exec();
+}
+
+void host::beep() { QApplication::beep(); }
+
+}  // namespace qt_host

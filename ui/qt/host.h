@@ -1,0 +1,59 @@
+// The Qt host: shows the program's windows on screen and serves the model's ports.
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+#include <memory>
+#include <unordered_map>
+
+#include "ui/form/ports.h"
+#include "ui/program/program.h"
+#include "ui/qt/pictures.h"
+#include "ui/qt/qt_scheduler.h"
+
+namespace qt_host {
+
+class scene_view;
+
+// A top-level window that shows one model window.
+class form_window : public QWidget {
+public:
+    form_window(ui::form& model, pictures& faces, std::function<void()> closed_by_user);
+    scene_view& view() const { return *view_; }
+    ui::form* model() const { return model_; }
+    // The program closes this window: stop following the model, then go.
+    void close_for_program();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    ui::form* model_;
+    scene_view* view_;
+    std::function<void()> closed_by_user_;
+    bool closing_for_program_ = false;
+};
+
+// The program on screen: its windows, QTimer time, the message box, the beep, pictures.
+class host : private program::window_shell, private ui::message_box, private ui::beeper {
+public:
+    host();
+    ~host() override;
+
+    void start() { app_.start(); }
+    program::program& app() { return app_; }
+    form_window* window() const;
+
+private:
+    void show(ui::form& window) override;
+    void close(ui::form& window) override;
+    void show(const std::string& text) override;
+    void beep() override;
+
+    qt_scheduler timers_;
+    pictures faces_;
+    program::program app_;
+    std::unordered_map<ui::form*, QPointer<form_window>> windows_;
+};
+
+}  // namespace qt_host

@@ -1,0 +1,28 @@
+// A list model over a model list box: rows are read from its compact store when shown.
+#pragma once
+
+#include <QAbstractListModel>
+
+#include "ui/form/list_box.h"
+
+namespace qt_host {
+
+class list_model : public QAbstractListModel, private ui::list_listener {
+public:
+    explicit list_model(ui::list_box& lines, QObject* parent = nullptr);
+    ~list_model() override;
+    void detach();
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+
+private:
+    void before_append(std::size_t row) override;
+    void after_append() override { endInsertRows(); }
+    void before_remove(std::size_t row) override;
+    void after_remove() override { endRemoveRows(); }
+
+    ui::list_box* lines_;
+};
+
+}  // namespace qt_host
