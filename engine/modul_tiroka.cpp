@@ -125,7 +125,7 @@ void modul_tiroka::start_search(playground_port& playground) {
 void modul_tiroka::search_step(playground_port& playground) {
     // A finished (or never started) search has no top to advance: a stray
     // tick does nothing rather than spin on an empty stack.
-    if (!move_stack || step_count < 0) {
+    if (!move_stack || step_count < 0 || move_stack->operator_kurung(0) == missing) {
         playground.set_search_timer(false);
         return;
     }

@@ -48,7 +48,7 @@ TEST_F(Controls, ArrayElementsStartAsInvisibleCopiesOfElementZero) {
     ui::label& first = cells.load(1);
     EXPECT_EQ(seen.loaded, (std::vector<const ui::control*>{&third, &first}));
     for (const ui::label* e : {&third, &first}) {
-        const ui::font_spec& f = e->Font();
+        const auto& f = e->Font();
         EXPECT_EQ((std::vector<float>{e->Left(), e->Top(), e->Width(), e->Height(), f.points}),
                   (std::vector<float>{100, 1560, 615, 375, 12}));
         EXPECT_EQ(e->Caption() + "|" + f.family + "|" + e->Tag(), "0|MS Sans Serif|");

@@ -175,3 +175,16 @@ TEST(Search, WholeRunsMatchTheKnownCounts) {
         EXPECT_EQ(again.tags, pg.tags);
     }
 }
+
+TEST(Search, AStepBeforeTheSearchStartsDoesNothing) {
+    // A freshly loaded board has an empty stack: a stray tick must neither
+    // move a marble nor spin looking for a top that is not there.
+    modul_tiroka m;
+    load(m, 1);
+    fake_playground pg(1);
+    m.search_step(pg);
+    EXPECT_TRUE(pg.langkah.empty());
+    EXPECT_FALSE(pg.frame_timer);
+    EXPECT_FALSE(pg.search_timer);
+    EXPECT_EQ(m.board, (std::vector<small>{1, 0, -1, 0}));
+}

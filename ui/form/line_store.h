@@ -16,6 +16,14 @@ namespace ui {
 // bytes a line. Any other text is kept exactly too, as a tail of its own.
 class line_store {
 public:
+    line_store() = default;
+    // The tail index points into this store's own strings: a copy would
+    // point into the original's, while a move takes the strings along.
+    line_store(const line_store&) = delete;
+    line_store& operator=(const line_store&) = delete;
+    line_store(line_store&&) = default;
+    line_store& operator=(line_store&&) = default;
+
     void push_back(std::string_view line);
     void erase(std::size_t index);  // cheap at the end, linear elsewhere
     void clear();

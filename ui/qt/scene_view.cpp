@@ -297,7 +297,11 @@ void scene_view::paint(QPainter& painter, const ui::control& which) {
             const Qt::Alignment align = label.Alignment() == ui::alignment::centre
                                             ? Qt::AlignHCenter | Qt::AlignTop
                                             : Qt::AlignLeft | Qt::AlignTop;
+            // A caption wider than its label is cut at the label's edges.
+            painter.save();
+            painter.setClipRect(box);
             painter.drawText(box.adjusted(1, 1, -1, -1), align, QString::fromStdString(label.Caption()));
+            painter.restore();
         }
         break;
     }
