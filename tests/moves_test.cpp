@@ -5,28 +5,22 @@
 #include <vector>
 
 #include "engine/modul_tiroka.h"
+#include "logging_playground.h"
 
 using engine::modul_tiroka;
 using engine::small;
-using lines = std::vector<std::string>;
+using test_support::lines;
+using test_support::load;
 
 namespace {
 
 // The playground as a move sees it: cell tags numbered as the load numbers
 // the marbles (indexed by track position), the two logs, animations started.
-class fake_playground : public engine::playground_port {
+class fake_playground : public test_support::logging_playground {
 public:
-    explicit fake_playground(int n) : tags(static_cast<std::size_t>(2 * n + 2)) {
-        for (int p = 1; p <= 2 * n + 1; ++p)
-            if (p != n + 1) tags[p] = std::to_string(p <= n ? p : p - 1);
-    }
-    lines tags, langkah, effi;
+    using logging_playground::logging_playground;
     int animations = 0;
 
-    std::string_view cell_tag(engine::cell p) const override { return tags.at(p); }
-    void set_cell_tag(engine::cell p, std::string tag) override { tags.at(p) = std::move(tag); }
-    void add_langkah_line(std::string line) override { langkah.push_back(std::move(line)); }
-    void add_effi_line(std::string line) override { effi.push_back(std::move(line)); }
     void remove_effi_line(engine::count index) override {
         ASSERT_EQ(index + 1, static_cast<engine::count>(effi.size())) << "only the last line goes";
         effi.pop_back();
@@ -37,11 +31,6 @@ public:
     void show_message(const std::string&) override { ADD_FAILURE() << "a move shows no message"; }
     void finish_playback() override { ADD_FAILURE() << "a move does not end the run"; }
 };
-
-void load(modul_tiroka& m, int n) {
-    m.ball_count = static_cast<small>(n);
-    m.set_initial_position();
-}
 
 // The cells as B, R and _, the hole, and the cell tags from track position 1 on.
 std::string position(const modul_tiroka& m, const fake_playground& pg) {

@@ -5,29 +5,24 @@
 #include <vector>
 
 #include "engine/modul_tiroka.h"
+#include "logging_playground.h"
 
 using engine::modul_tiroka;
 using engine::small;
-using lines = std::vector<std::string>;
+using test_support::lines;
+using test_support::load;
 
 namespace {
 
 // The playground as the search sees it: tags numbered as the load numbers
 // the marbles, the two logs, the two timers, the sign and the message.
-class fake_playground : public engine::playground_port {
+class fake_playground : public test_support::logging_playground {
 public:
-    explicit fake_playground(int n) : tags(static_cast<std::size_t>(2 * n + 2)) {
-        for (int p = 1; p <= 2 * n + 1; ++p)
-            if (p != n + 1) tags[p] = std::to_string(p <= n ? p : p - 1);
-    }
-    lines tags, langkah, effi, messages;
+    using logging_playground::logging_playground;
+    lines messages;
     bool frame_timer = false, search_timer = false, sign = false, finished = false;
     std::string at_message;  // the timer and the buttons while the message is up
 
-    std::string_view cell_tag(engine::cell p) const override { return tags.at(p); }
-    void set_cell_tag(engine::cell p, std::string tag) override { tags.at(p) = std::move(tag); }
-    void add_langkah_line(std::string line) override { langkah.push_back(std::move(line)); }
-    void add_effi_line(std::string line) override { effi.push_back(std::move(line)); }
     void remove_effi_line(engine::count index) override { effi.erase(effi.begin() + index); }
     void start_frame_timer() override { frame_timer = true; }
     void set_search_timer(bool enabled) override { search_timer = enabled; }
@@ -39,11 +34,6 @@ public:
     }
     void finish_playback() override { finished = true; }
 };
-
-void load(modul_tiroka& m, int n) {
-    m.ball_count = static_cast<small>(n);
-    m.set_initial_position();
-}
 
 // The cells as B, R and _.
 std::string board(const modul_tiroka& m) {
