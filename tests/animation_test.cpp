@@ -111,6 +111,13 @@ TEST_F(Animation, AJumpClimbsUntilTheMiddleCellThenSinks) {
     EXPECT_FALSE(pg->Timer1.Enabled());
     EXPECT_EQ(marble.Top(), rest);
 
+    // A marble exactly over the middle cell is past the top: it sinks.
+    start(1, 1, 20);
+    marble.Left(pg->bckGrnd(2).Left());
+    marble.Top(rest - 100);
+    pg->Timer1_Timer();
+    EXPECT_EQ(marble.Top(), rest - 80);
+
     // Step 10: 44 frames up and 43 down leave it 10 up before the snap.
     start(1, 1, 10);
     for (int frame = 1; frame <= 86; ++frame) pg->Timer1_Timer();
