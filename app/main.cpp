@@ -18,7 +18,7 @@ bool has_display() {
 
 int main(int argc, char** argv) {
     if (!has_display()) {
-        std::fputs("marble-exchange: no display here; start it under Xvfb: xvfb-run -a marble-exchange\n", stderr);
+        std::fprintf(stderr, "marble-exchange: no display here; start it under Xvfb: xvfb-run -a %s\n", argv[0]);
         return 1;
     }
     QApplication application(argc, argv);

@@ -6,10 +6,9 @@ bash scripts/install-deps.sh
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMARBLE_BUILD_TESTS=OFF -DMARBLE_BUILD_BENCH=OFF
 cmake --build build -j "$(nproc)"
 # The program reads its run-time button faces from its current directory.
-cd assets/runtime
-if [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
-  echo "No display here: start the program under Xvfb with" >&2
-  echo "  (cd assets/runtime && xvfb-run -a ../../build/app/marble-exchange)" >&2
+if [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}${QT_QPA_PLATFORM:-}" ]; then
+  echo "run: no display here; start the program under Xvfb with: xvfb-run -a bash scripts/run.sh" >&2
   exit 1
 fi
-exec ../../build/app/marble-exchange
+cd assets/runtime
+exec ../../build/app/marble-exchange "$@"

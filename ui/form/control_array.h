@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "ui/form/form.h"
+
 namespace ui {
 
 template <class Control>
@@ -27,6 +29,8 @@ public:
         auto& slot = elements_[static_cast<std::size_t>(index)];
         if (slot) throw std::logic_error("control array: element already exists");
         slot = std::make_unique<Control>(*elements_.front(), index);
+        // Announced once it is whole, so the host can look at all of it.
+        if (auto* observer = slot->owner().observer()) observer->control_loaded(*slot);
         return *slot;
     }
 

@@ -26,7 +26,6 @@ void form::Height(twips value) {
 
 int form::enrol(control& created) {
     controls_.push_back(&created);
-    if (observer_) observer_->control_loaded(created);
     return front_z();
 }
 

@@ -16,7 +16,10 @@ void line_edit::show_model() {
     if (!model_) return;
     const QString text = QString::fromStdString(model_->Text());
     if (text != this->text()) setText(text);
-    setCursorPosition(static_cast<int>(model_->SelStart()));
+    if (model_->SelLength() > 0)
+        setSelection(static_cast<int>(model_->SelStart()), static_cast<int>(model_->SelLength()));
+    else
+        setCursorPosition(static_cast<int>(model_->SelStart()));
 }
 
 void line_edit::keyPressEvent(QKeyEvent* event) {
