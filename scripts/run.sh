@@ -3,8 +3,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMARBLE_BUILD_TESTS=OFF -DMARBLE_BUILD_BENCH=OFF
-cmake --build build -j "$(nproc)"
+cmake --preset default
+cmake --build --preset default -j "$(nproc)" --target marble-exchange
 # The program reads its run-time button faces from its current directory.
 if [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}${QT_QPA_PLATFORM:-}" ]; then
   echo "run: no display here; start the program under Xvfb with: xvfb-run -a bash scripts/run.sh" >&2
