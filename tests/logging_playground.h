@@ -1,5 +1,7 @@
-// A playground for engine tests: cell tags numbered as the load numbers the marbles, and the two logs.
+// A playground for engine tests: cell tags numbered as the load numbers the marbles, the two logs, timers, sign and message.
 #pragma once
+
+#include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
@@ -16,17 +18,40 @@ public:
         for (int p = 1; p <= 2 * n + 1; ++p)
             if (p != n + 1) tags[p] = std::to_string(p <= n ? p : p - 1);
     }
-    lines tags, langkah, effi;  // tags indexed by track position
+    lines tags, langkah, effi, messages;  // tags indexed by track position
+    int animations = 0;
+    bool frame_timer = false, search_timer = false, sign = false, finished = false;
+    bool search_timer_at_message = true;
 
     std::string_view cell_tag(engine::cell p) const override { return tags.at(p); }
     void set_cell_tag(engine::cell p, std::string tag) override { tags.at(p) = std::move(tag); }
     void add_langkah_line(std::string line) override { langkah.push_back(std::move(line)); }
     void add_effi_line(std::string line) override { effi.push_back(std::move(line)); }
+    void remove_effi_line(engine::count index) override {
+        ASSERT_LT(static_cast<std::size_t>(index), effi.size());
+        effi.erase(effi.begin() + index);
+    }
+    void start_frame_timer() override { frame_timer = true; ++animations; }
+    void set_search_timer(bool enabled) override { search_timer = enabled; }
+    void show_backtrack_sign(bool visible) override { sign = visible; }
+    void show_message(const std::string& text) override {
+        messages.push_back(text);
+        search_timer_at_message = search_timer;
+        EXPECT_FALSE(finished) << "pause goes dark only once the message is answered";
+    }
+    void finish_playback() override { finished = true; }
 };
 
 inline void load(engine::modul_tiroka& m, int n) {
     m.ball_count = static_cast<engine::small>(n);
     m.set_initial_position();
+}
+
+// The cells as B, R and _.
+inline std::string board(const engine::modul_tiroka& m) {
+    std::string out;
+    for (std::size_t c = 0; c + 1 < m.board.size(); ++c) out += "R_B"[m.board[c] + 1];
+    return out;
 }
 
 }  // namespace test_support
