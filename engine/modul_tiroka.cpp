@@ -1,7 +1,6 @@
 // modul_tiroka: move rules, moves and their log lines, and one step of the depth-first search.
 #include "engine/modul_tiroka.h"
 
-#include <charconv>
 #include <string>
 
 #include "engine/log_line.h"
@@ -9,13 +8,6 @@
 namespace engine {
 
 namespace {
-
-// A Tag read as a number: its leading decimal digits, 0 when there are none.
-cell tag_value(std::string_view tag) {
-    cell value = 0;
-    std::from_chars(tag.data(), tag.data() + tag.size(), value);
-    return value;
-}
 
 std::string_view label_of(small kind) {
     switch (kind) {

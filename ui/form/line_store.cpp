@@ -41,12 +41,6 @@ void line_store::erase(std::size_t index) {
     rows_.erase(rows_.begin() + static_cast<std::ptrdiff_t>(index));
 }
 
-void line_store::clear() {
-    rows_.clear();
-    tail_index_.clear();
-    tails_.clear();
-}
-
 std::string line_store::at(std::size_t index) const {
     const row& r = rows_[index];
     const std::string& tail = tails_[r.tail];

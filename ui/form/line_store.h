@@ -26,7 +26,6 @@ public:
 
     void push_back(std::string_view line);
     void erase(std::size_t index);  // cheap at the end, linear elsewhere
-    void clear();
 
     std::size_t size() const { return rows_.size(); }
     bool empty() const { return rows_.empty(); }

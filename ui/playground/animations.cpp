@@ -44,7 +44,7 @@ void playground::roll_frame(marbles& colour_array, int d, bool taken_back) {
     ui::shape& marble = moving_marble(colour_array);
     if (taken_back) marble.BackColor(retreat_green);
     marble.Left(ui::advance(marble.Left(), d * static_cast<double>(state_.speed)));
-    const int t = tag_value(marble.Tag());  // still the cell it started from
+    const int t = engine::tag_value(marble.Tag());  // still the cell it started from
     if (past(d, marble.Left(), bckGrnd(t + d).Left()))
         close_animation(marble, &colour_array == &shpBall1, t, d, 1, false, taken_back);
 }
@@ -54,7 +54,7 @@ void playground::roll_frame(marbles& colour_array, int d, bool taken_back) {
 void playground::jump_frame(marbles& colour_array, int d, bool taken_back) {
     ui::shape& marble = moving_marble(colour_array);
     if (taken_back) marble.BackColor(retreat_green);
-    const int t = tag_value(marble.Tag());
+    const int t = engine::tag_value(marble.Tag());
     const ui::twips middle = bckGrnd(t + d).Left();
     const ui::twips left = marble.Left();
     const bool rising = d > 0 ? left < middle : left > middle;

@@ -60,13 +60,4 @@ playground::playground(const playground_ports& ports, engine::modul_tiroka& stat
     Timer1.Timer = [this] { Timer1_Timer(); };
 }
 
-int tag_value(const std::string& tag) {
-    int value = 0;
-    for (char c : tag) {
-        if (c < '0' || c > '9') break;
-        value = value * 10 + (c - '0');
-    }
-    return value;
-}
-
 }  // namespace playground

@@ -99,7 +99,4 @@ private:
     playground_exits& exits_;
 };
 
-// A Tag read as a number: its leading decimal digits, 0 when there are none.
-int tag_value(const std::string& tag);
-
 }  // namespace playground

@@ -12,7 +12,7 @@ std::optional<engine::small> count_in(std::string_view text) {
     const std::size_t first_significant = text.find_first_not_of('0');
     if (first_significant == std::string_view::npos) return std::nullopt;  // zero
     const std::string_view digits = text.substr(first_significant);
-    if (digits.size() > 5) return std::nullopt;
+    if (digits.size() > 5) return std::nullopt;  // and the sum below cannot overflow
     int value = 0;
     for (char c : digits) value = value * 10 + (c - '0');
     if (value > engine::max_ball_count) return std::nullopt;
