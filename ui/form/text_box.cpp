@@ -14,7 +14,7 @@ void text_box::select(std::size_t start, std::size_t length) {
     changed();
 }
 
-void text_box::replace(std::string value, std::size_t caret) {
+void text_box::replace(std::string&& value, std::size_t caret) {
     const bool different = value != text_;
     text_ = std::move(value);
     sel_start_ = std::min(caret, text_.size());

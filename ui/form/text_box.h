@@ -35,7 +35,7 @@ public:
     std::function<void()> Change;
 
 private:
-    void replace(std::string value, std::size_t caret);
+    void replace(std::string&& value, std::size_t caret);
 
     std::string text_;
     std::size_t sel_start_ = 0;
