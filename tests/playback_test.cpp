@@ -55,26 +55,71 @@ TEST_F(Playback, PauseBeforeTheFirstStepHoldsTheSearchAtTheStart) {
     EXPECT_EQ(pg().langkah.List(0), "1.Blue roll (2,3)");
 }
 
-TEST_F(Playback, PauseWhileAMarbleMovesChangesNothingButHoldsOnceItHasArrived) {
+TEST_F(Playback, PauseWhileAMarbleMovesTakesHoldWhenItArrives) {
     pg().Kecepatan.Value(300);  // the slider before play sets the first movement's step
     pg().play.click();
     ASSERT_TRUE(run_until([&] { return moving(); }));
     const std::size_t read = s.files_read.size();
     pg().pause.click();
+    pg().pause.click();  // a second click during the same movement adds nothing
     EXPECT_EQ(s.files_read.size(), read);
     EXPECT_EQ(enabled(), "pause");
 
-    // The marble arrives and the search waits for its next tick: now it holds.
+    // The marble finishes its roll; its last frame enters the pause.
     int frames = 0;
     for (; moving() && frames < 100; ++frames) ASSERT_TRUE(s.clock.step());
     EXPECT_EQ(frames, 3);  // a roll of 615 in steps of 300
-    ASSERT_TRUE(pg().loop_utama.Enabled());
-    pg().pause.click();
+    EXPECT_EQ(pg().shpBall1(2).Left(), pg().bckGrnd(3).Left());
+    EXPECT_FALSE(pg().loop_utama.Enabled());
+    EXPECT_EQ(s.files_read, (strings{"buttonclick.jpg", "pause.jpg", "pauseclick.jpg", "resume.jpg"}));
+    EXPECT_EQ(pg().pause.Picture().source, "file:pauseclick.jpg");
+    EXPECT_EQ(pg().resume1.Picture().source, "file:resume.jpg");
     EXPECT_EQ(enabled(), "pause resume1");
     EXPECT_FALSE(run_until([&] { return pg().langkah.ListCount() > 1; }));
+
     pg().resume1.click();
     ASSERT_TRUE(run_until([&] { return pg().langkah.ListCount() == 2; }));
     EXPECT_EQ(pg().langkah.List(1), "2.Red jump (4,2)");
+
+    // The same during a jump: it lands on its cell at rest, then holds.
+    ASSERT_TRUE(moving());
+    pg().pause.click();
+    EXPECT_EQ(enabled(), "pause");
+    while (moving()) ASSERT_TRUE(s.clock.step());
+    EXPECT_EQ(pg().shpBall2(1).Left(), pg().bckGrnd(2).Left());
+    EXPECT_EQ(pg().shpBall2(1).Top(), pg().bckGrnd(0).Top());
+    EXPECT_EQ(enabled(), "pause resume1");
+    EXPECT_FALSE(run_until([&] { return pg().langkah.ListCount() > 2; }));
+}
+
+TEST_F(Playback, ResetWhileAPauseIsPendingLeavesNothingBehind) {
+    pg().play.click();
+    ASSERT_TRUE(run_until([&] { return moving(); }));
+    pg().pause.click();
+    pg().reset.click();
+    s.settle();
+    EXPECT_FALSE(s.clock.step());
+    s.open_playground(2);
+    EXPECT_EQ(enabled(), "play");
+    pg().play.click();
+    ASSERT_TRUE(run_until([&] { return pg().langkah.ListCount() == 3; }));  // no pause carried over
+}
+
+TEST_F(Playback, SpaceClicksTheButtonThatWouldTakeIt) {
+    pg().space_key();  // ready: play
+    EXPECT_EQ(enabled(), "pause");
+    EXPECT_TRUE(pg().loop_utama.Enabled());
+    pg().space_key();  // running, between steps: pause holds at once
+    EXPECT_EQ(enabled(), "pause resume1");
+    pg().space_key();  // paused: resume
+    EXPECT_EQ(enabled(), "pause");
+    EXPECT_EQ(pg().resume1.Picture().source, "file:resumeclick.jpg");
+    ASSERT_TRUE(s.run_to_success(1000000));
+    EXPECT_EQ(enabled(), "");
+    const std::size_t read = s.files_read.size();
+    pg().space_key();  // finished: every button is dark, and Space does nothing
+    EXPECT_EQ(s.files_read.size(), read);
+    EXPECT_FALSE(s.clock.step());
 }
 
 TEST_F(Playback, ResetInTheMiddleOfAMovementClosesTheWindowAtOnce) {

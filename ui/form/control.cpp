@@ -21,7 +21,8 @@ control::control(form& owner, control_kind kind, const char* name, bounds area)
 
 control::control(const control& element0, int index)
     : owner_(element0.owner_), kind_(element0.kind_), name_(element0.name_), index_(index),
-      area_(element0.area_), visible_(false), enabled_(element0.enabled_), tag_() {
+      area_(element0.area_), visible_(false), enabled_(element0.enabled_),
+      track_row_(element0.track_row_), tag_() {
     z_ = owner_->enrol(*this);
 }
 
@@ -84,8 +85,9 @@ void shape::BackColor(colour value) {
     changed();
 }
 
-image::image(form& owner, const char* name, bounds area, picture face, std::string tool_tip)
-    : control(owner, control_kind::image, name, area), picture_(std::move(face)),
+image::image(form& owner, const char* name, bounds area, picture face, image_use use,
+             std::string tool_tip)
+    : control(owner, control_kind::image, name, area), use_(use), picture_(std::move(face)),
       tool_tip_(std::move(tool_tip)) {}
 
 void image::Picture(picture value) {

@@ -48,6 +48,12 @@ public:
     const std::string& Tag() const { return tag_; }
     void Tag(std::string value) { tag_ = std::move(value); }
 
+    // Part of the track row. On a scene wider than its window only the track
+    // row scrolls sideways; every other control stays in view. Array
+    // elements inherit it from element 0.
+    bool in_track_row() const { return track_row_; }
+    void in_track_row(bool value) { track_row_ = value; }
+
     // Drawing order among the painted controls: a larger z is drawn later.
     int z() const { return z_; }
     // 0 brings the control to the front, anything else sends it to the back.
@@ -72,6 +78,7 @@ private:
     bool enabled_ = true;
     int z_ = 0;
     int tab_index_ = -1;
+    bool track_row_ = false;
     std::string tag_;
 };
 
@@ -122,12 +129,17 @@ private:
     colour back_colour_;
 };
 
-// An image box: shows its picture at the picture's own size and, when
-// enabled, reacts to a click. It never takes the keyboard focus.
+// What an image box is for: a picture that only shows, or a button.
+enum class image_use { picture, button };
+
+// An image box: shows its picture at the picture's own size. A button
+// reacts to a click when enabled; it never takes the keyboard focus.
 class image : public control {
 public:
-    image(form& owner, const char* name, bounds area, picture face, std::string tool_tip = {});
+    image(form& owner, const char* name, bounds area, picture face, image_use use,
+          std::string tool_tip = {});
 
+    image_use use() const { return use_; }
     const picture& Picture() const { return picture_; }
     // The box takes the size of its new picture: image boxes do not stretch.
     void Picture(picture value);
@@ -138,6 +150,7 @@ public:
     void click();
 
 private:
+    image_use use_;
     picture picture_;
     std::string tool_tip_;
 };

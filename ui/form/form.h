@@ -1,6 +1,7 @@
 // A window of the model: its own properties, its controls and timers, and the host watching it.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -46,6 +47,21 @@ public:
     const picture& Icon() const { return icon_; }
     void Icon(picture value) { icon_ = std::move(value); }
 
+    // The control that a view of a scene wider than its window opens on;
+    // null opens on the scene's left edge.
+    const control* opens_on() const { return opens_on_; }
+    void opens_on(const control* which) { opens_on_ = which; }
+
+    // A key that acts anywhere in the window, such as "Space" or "Ctrl+R".
+    struct key_binding {
+        std::string keys;
+        std::function<void()> action;
+    };
+    const std::vector<key_binding>& key_bindings() const { return key_bindings_; }
+    void bind_key(std::string keys, std::function<void()> action) {
+        key_bindings_.push_back({std::move(keys), std::move(action)});
+    }
+
     // Every control and control-array element, in order of creation.
     const std::vector<control*>& controls() const { return controls_; }
     const std::vector<timer*>& timer_list() const { return timers_; }
@@ -71,6 +87,8 @@ private:
     twips width_, height_;
     colour back_colour_ = system_window_background;
     picture icon_;
+    const control* opens_on_ = nullptr;
+    std::vector<key_binding> key_bindings_;
     std::vector<control*> controls_;
     std::vector<timer*> timers_;
     form_observer* observer_ = nullptr;

@@ -70,7 +70,7 @@ void playground::jump_frame(marbles& colour_array, int d, bool taken_back) {
 }
 
 // The final frame: the marble snaps onto its destination cell and the search
-// timer takes over again, whatever a pause did in between.
+// timer takes over again, unless a pause was asked for on the way.
 void playground::close_animation(ui::shape& marble, bool blue, int t, int d, int distance,
                                  bool jump, bool taken_back) {
     Timer1.Enabled(false);
@@ -79,7 +79,12 @@ void playground::close_animation(ui::shape& marble, bool blue, int t, int d, int
     marble.Tag(std::to_string(destination));
     if (jump) marble.Top(bckGrnd(0).Top());
     marble.Left(bckGrnd(destination).Left());
-    loop_utama.Enabled(true);
+    if (pause_pending_) {
+        pause_pending_ = false;
+        enter_paused();
+    } else {
+        loop_utama.Enabled(true);
+    }
 }
 
 }  // namespace playground

@@ -13,15 +13,21 @@ void playground::play_Click() {
     pause.Enabled(true);
 }
 
-// A pause holds the search between two steps. While a marble moves it
-// changes nothing: the animation's last frame switches the search timer on.
+// A pause holds the search between two steps. A click while a marble moves
+// is remembered: the marble finishes its movement, and its last frame leaves
+// the search timer off and enters the pause.
 void playground::pause_Click() {
     loop_utama.Enabled(false);
-    if (!Timer1.Enabled()) {
-        pause.Picture(ports_.pictures.load("pauseclick.jpg"));
-        resume1.Picture(ports_.pictures.load("resume.jpg"));
-        resume1.Enabled(true);
-    }
+    if (Timer1.Enabled())
+        pause_pending_ = true;
+    else
+        enter_paused();
+}
+
+void playground::enter_paused() {
+    pause.Picture(ports_.pictures.load("pauseclick.jpg"));
+    resume1.Picture(ports_.pictures.load("resume.jpg"));
+    resume1.Enabled(true);
 }
 
 void playground::resume1_Click() {
@@ -29,6 +35,15 @@ void playground::resume1_Click() {
     resume1.Picture(ports_.pictures.load("resumeclick.jpg"));
     pause.Picture(ports_.pictures.load("pause.jpg"));
     resume1.Enabled(false);
+}
+
+void playground::space_key() {
+    // While paused both pause and resume1 take a click; Space resumes.
+    for (ui::image* button : {&resume1, &play, &pause})
+        if (button->Enabled()) {
+            button->click();
+            return;
+        }
 }
 
 void playground::reset_Click() { exits_.close_playground_and_show_start(); }

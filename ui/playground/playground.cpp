@@ -19,11 +19,16 @@ playground::playground(const playground_ports& ports, engine::modul_tiroka& stat
       shpBall1(*this, "shpBall1", ui::bounds{2520, 120, 615, 495}, blue_marble),
       shpBall2(*this, "shpBall2", ui::bounds{600, 120, 615, 495}, red_marble),
       bckTrack(*this, "bckTrack", {3120, 2520, 3855, 375}, "Backtrack !!!"),
-      layout(*this, "layout", {2640, 2880, 4875, 5535}, ui::embedded("layout", 325, 369)),
-      play(*this, "play", {8400, 3000, 720, 615}, ui::embedded("play", 48, 41), "Play"),
-      pause(*this, "pause", {8760, 4320, 720, 615}, ui::embedded("pause", 48, 41), "Pause"),
-      resume1(*this, "resume1", {9120, 2040, 720, 615}, ui::embedded("resume", 48, 41), "Resume"),
-      reset(*this, "reset", {8760, 5640, 720, 615}, ui::embedded("reset", 48, 41), "Reset"),
+      layout(*this, "layout", {2640, 2880, 4875, 5535}, ui::embedded("layout", 325, 369),
+             ui::image_use::picture),
+      play(*this, "play", {8400, 3000, 720, 615}, ui::embedded("play", 48, 41), ui::image_use::button,
+           "Play"),
+      pause(*this, "pause", {8760, 4320, 720, 615}, ui::embedded("pause", 48, 41),
+            ui::image_use::button, "Pause"),
+      resume1(*this, "resume1", {9120, 2040, 720, 615}, ui::embedded("resume", 48, 41),
+              ui::image_use::button, "Resume"),
+      reset(*this, "reset", {8760, 5640, 720, 615}, ui::embedded("reset", 48, 41),
+            ui::image_use::button, "Reset"),
       // The step runs from 1 (a standstill helps nobody) to 1000, and the
       // thumb starts at 20, the step every run begins with.
       Kecepatan(*this, "Kecepatan", {5520, 1560, 3615, 375}, 1, 1000, 20, 1, 5),
@@ -50,6 +55,16 @@ playground::playground(const playground_ports& ports, engine::modul_tiroka& stat
 
     pause.Enabled(false);
     resume1.Enabled(false);
+
+    // The cells, their numbers and the marbles form the track row, the one
+    // part of a wide scene that scrolls; the view opens on the backdrop.
+    bckGrnd(0).in_track_row(true);
+    indeks_bck(0).in_track_row(true);
+    shpBall1(0).in_track_row(true);
+    shpBall2(0).in_track_row(true);
+    opens_on(&layout);
+    bind_key("Space", [this] { space_key(); });
+    bind_key("Ctrl+R", [this] { reset.click(); });
 
     play.Click = [this] { play_Click(); };
     pause.Click = [this] { pause_Click(); };

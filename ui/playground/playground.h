@@ -73,12 +73,17 @@ public:
     void reset_Click();
     void Kecepatan_Change();
 
+    // Space clicks whichever of play, pause and resume1 would take it now:
+    // play when ready, pause while running, resume1 while paused.
+    void space_key();
+
 private:
     using marbles = ui::control_array<ui::shape>;
 
     void roll_frame(marbles& colour_array, int d, bool taken_back);
     void jump_frame(marbles& colour_array, int d, bool taken_back);
     ui::shape& moving_marble(marbles& colour_array);
+    void enter_paused();
     void close_animation(ui::shape& marble, bool blue, int t, int d, int distance, bool jump,
                          bool taken_back);
 
@@ -97,6 +102,8 @@ private:
     playground_ports ports_;
     engine::modul_tiroka& state_;
     playground_exits& exits_;
+    // A click on pause while a marble moves takes hold when it arrives.
+    bool pause_pending_ = false;
 };
 
 }  // namespace playground
