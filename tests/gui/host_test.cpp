@@ -6,12 +6,14 @@
 #include <QListView>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSlider>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 
 #include "ui/qt/host.h"
+#include "ui/qt/painters.h"
 #include "ui/qt/scene_view.h"
 
 using qt_host::host;
@@ -141,6 +143,75 @@ private slots:
         QDir::setCurrent(before);
         QTest::mouseClick(find<QAbstractButton>(h, "reset"), Qt::LeftButton);
         QTRY_VERIFY(h.app().utama() != nullptr);
+    }
+
+    void space_and_ctrl_r_act_as_the_buttons_and_clicks_leave_the_focus() {
+        host h;
+        h.start();
+        open_playground(h, "2");
+        auto* slider = find<QSlider>(h, "Kecepatan");
+        QVERIFY(slider);
+        QTRY_VERIFY(slider->hasFocus());
+        const auto& pg = *h.app().playground();
+        QTest::keyClick(slider, Qt::Key_Space);  // ready: play
+        QVERIFY(!pg.play.Enabled());
+        QVERIFY(pg.loop_utama.Enabled());
+        QTest::mouseClick(find<QAbstractButton>(h, "pause"), Qt::LeftButton);
+        QVERIFY(slider->hasFocus());  // a picture button never takes the focus
+        QTest::mouseClick(h.window()->view().viewport(), Qt::LeftButton);
+        QVERIFY(slider->hasFocus());
+        QTRY_VERIFY(pg.resume1.Enabled());  // paused once the marble has arrived
+        QTest::keyClick(slider, Qt::Key_Space);  // paused: resume
+        QVERIFY(!pg.resume1.Enabled());
+        QTest::keyClick(slider, Qt::Key_R, Qt::ControlModifier);
+        QTRY_VERIFY(h.app().utama() != nullptr);
+    }
+
+    void a_wide_scene_scrolls_its_track_and_keeps_the_panel_in_view() {
+        host h;
+        h.start();
+        open_playground(h, "200");
+        qt_host::form_window* window = h.window();
+        qt_host::scene_view& view = window->view();
+        QScrollBar* bar = view.horizontalScrollBar();
+        QVERIFY(bar->maximum() > 0);
+        QCOMPARE(view.verticalScrollBar()->maximum(), 0);  // room was made for the bar
+        const QRect inside = view.viewport()->rect();
+        const auto panel_in_view = [&] {
+            for (const char* name : {"play", "pause", "resume1", "reset", "Kecepatan", "langkah", "Effi"}) {
+                QWidget* widget = window->findChild<QWidget*>(QString::fromLatin1(name));
+                if (!widget || !inside.contains(widget->geometry())) return false;
+            }
+            return true;
+        };
+        QVERIFY(panel_in_view());
+        // The view opens on the middle of the track, where the marbles meet.
+        const auto& pg = *h.app().playground();
+        const QPoint hole = qt_host::pixels(pg.bckGrnd(201).area()).center() - view.shift_of(pg.bckGrnd(201));
+        QVERIFY(inside.contains(hole));
+        bar->setValue(0);
+        QVERIFY(panel_in_view());
+        QCOMPARE(view.shift_of(pg.bckGrnd(1)).x(), 0);
+        bar->setValue(bar->maximum());
+        QVERIFY(panel_in_view());
+    }
+
+    void a_long_log_shows_its_last_line_whole() {
+        host h;
+        h.start();
+        open_playground(h, "3");
+        auto& pg = *h.app().playground();
+        auto* list = find<QListView>(h, "langkah");
+        QVERIFY(list);
+        for (int i = 1; i <= 300; ++i) pg.langkah.AddItem(std::to_string(i * 1000) + ".Backtrack (12345,12347)");
+        QCOMPARE(list->verticalScrollBar()->value(), 0);  // appending keeps the scroll position
+        const QModelIndex last = list->model()->index(299, 0);
+        list->scrollToBottom();
+        // The scroll bar under a wide line never covers the last line.
+        QTRY_VERIFY(list->visualRect(last).top() >= 0);
+        QCOMPARE(list->visualRect(last).bottom() <= list->viewport()->rect().bottom(), true);
+        QVERIFY(list->horizontalScrollBar()->maximum() > 0);  // the line is wider than the list
+        QVERIFY(list->visualRect(last).width() >= list->fontMetrics().horizontalAdvance(last.data().toString()));
     }
 
     void closing_the_last_window_ends_the_program() {

@@ -2,6 +2,7 @@
 # End to end under Xvfb: type 1, press Enter, click play, and see the success message appear.
 set -euo pipefail
 program=$1
+export QT_QPA_PLATFORM=xcb  # the real window system, whatever the caller set
 work=$(mktemp -d)
 trap 'kill "$pid" 2>/dev/null || true; rm -rf "$work"' EXIT
 cp "$(dirname "$0")/../../assets/runtime/"*.jpg "$work/"

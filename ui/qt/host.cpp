@@ -6,6 +6,8 @@
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QScreen>
+#include <QScrollBar>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 #include "ui/qt/scene_view.h"
@@ -21,12 +23,25 @@ form_window::form_window(ui::form& model, pictures& faces, std::function<void()>
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(view_);
 
+    // Keys that act anywhere in the window, as the model binds them.
+    for (const auto& binding : model.key_bindings()) {
+        auto* shortcut = new QShortcut(QKeySequence(QString::fromStdString(binding.keys)), this);
+        shortcut->setAutoRepeat(false);
+        shortcut->setContext(Qt::ApplicationShortcut);  // one window is open at a time
+        connect(shortcut, &QShortcut::activated, this, [this, &binding] {
+            if (model_) binding.action();
+        });
+    }
+
     // The client area of the design, but never larger than the screen; a
-    // wider scene scrolls.
+    // wider track scrolls, with room below it for the scroll bar.
     QSize size = view_->client_size();
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QSize room = screen->availableGeometry().size() - QSize(16, 48);
-        if (size.width() > room.width()) size.setWidth(room.width());
+        if (size.width() > room.width()) {
+            size.setWidth(room.width());
+            size.rheight() += view_->horizontalScrollBar()->sizeHint().height();
+        }
         if (size.height() > room.height()) size.setHeight(room.height());
         resize(size);
         move(screen->availableGeometry().center() - rect().center());

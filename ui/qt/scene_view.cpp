@@ -1,24 +1,16 @@
-// Paints labels, marbles and the backdrop from the model; places and updates the real widgets.
+// The paint loop over the painted controls, the placing of real widgets, and the scrolling track row.
 #include "ui/qt/scene_view.h"
 
-#include <QAbstractSlider>
-#include <QApplication>
-#include <QFont>
-#include <QListView>
-#include <QPainter>
+#include <QCoreApplication>
 #include <QPaintEvent>
-#include <QPushButton>
+#include <QPainter>
 #include <QScrollBar>
-#include <QSlider>
+#include <QWheelEvent>
 #include <algorithm>
 #include <cmath>
 
-#include "ui/form/list_box.h"
-#include "ui/form/text_box.h"
-#include "ui/qt/line_edit.h"
-#include "ui/qt/list_model.h"
-#include "ui/qt/picture_button.h"
-#include "ui/qt/pictures.h"
+#include "ui/qt/painters.h"
+#include "ui/qt/widget_adapters.h"
 
 namespace qt_host {
 
@@ -27,45 +19,34 @@ namespace {
 constexpr double column_twips = 8192;
 // After the user scrolls, the view leaves the moving marble alone this long.
 constexpr qint64 user_scroll_grace_ms = 3000;
+// A scene at most this much larger than the view still counts as fitting:
+// fractional screen scales round the window's size by a pixel or two.
+constexpr int fit_slack = 2;
 
 long column_of(double twips) { return static_cast<long>(std::floor(twips / column_twips)); }
 
-QColor colour_of(ui::colour c, const QPalette& palette) {
-    if (c & 0x80000000u) return palette.color(QPalette::Base);  // a system colour
-    return QColor(static_cast<int>(c & 0xFF), static_cast<int>((c >> 8) & 0xFF),
-                  static_cast<int>((c >> 16) & 0xFF));
-}
-
-QFont font_of(const ui::font_spec& wanted, const QFont& fallback) {
-    QFont font = fallback;
-    if (!wanted.family.empty()) font.setFamily(QString::fromStdString(wanted.family));
-    // Points to logical pixels at the model's 96 dots an inch.
-    if (wanted.points > 0) font.setPixelSize(static_cast<int>(std::lround(wanted.points * 4.0 / 3.0)));
-    font.setBold(wanted.bold);
-    return font;
-}
+QRect with_edges(const QRect& box) { return box.adjusted(-1, -1, 1, 1); }  // antialiased edges
 
 }  // namespace
-
-QRect scene_view::pixels(const ui::bounds& area) {
-    const auto px = [](double twips) { return static_cast<int>(std::lround(twips / ui::twips_per_pixel)); };
-    const int left = px(area.left), top = px(area.top);
-    return QRect(left, top, px(double{area.left} + area.width) - left, px(double{area.top} + area.height) - top);
-}
 
 scene_view::scene_view(ui::form& model, pictures& faces, QWidget* parent)
     : QAbstractScrollArea(parent), model_(&model), faces_(faces) {
     setFrameShape(QFrame::NoFrame);
+    // A click on the scene or a scroll bar leaves the keyboard focus where it was.
+    setFocusPolicy(Qt::NoFocus);
+    viewport()->setFocusPolicy(Qt::NoFocus);
+    horizontalScrollBar()->setFocusPolicy(Qt::NoFocus);
+    verticalScrollBar()->setFocusPolicy(Qt::NoFocus);
     viewport()->setAutoFillBackground(false);
-    for (ui::control* each : model.controls()) {
-        if (painted(*each))
-            index(*each, each->area(), true);
-        else
-            make_widget(*each);
+    for (QScrollBar* bar : {horizontalScrollBar(), verticalScrollBar()}) {
+        // One cell a click on an arrow; a page is the view's width, set with the ranges.
+        bar->setSingleStep(pixels({0, 0, 615, 615}).width());
+        connect(bar, &QAbstractSlider::actionTriggered, this, [this] { user_scrolled_.start(); });
     }
+    user_scrolled_.invalidate();
+    for (ui::control* each : model.controls()) show_control(*each);
     model.observe(this);
     update_scroll_ranges();
-    user_scrolled_.invalidate();
 }
 
 scene_view::~scene_view() { detach(); }
@@ -73,9 +54,7 @@ scene_view::~scene_view() { detach(); }
 void scene_view::detach() {
     if (!model_) return;
     model_->observe(nullptr);
-    for (list_model* list : lists_) list->detach();
-    for (auto& [control, widget] : widgets_)
-        if (auto* edit = dynamic_cast<line_edit*>(widget)) edit->detach();
+    for (auto& [control, adapter] : adapters_) adapter->detach();
     model_ = nullptr;
 }
 
@@ -85,135 +64,84 @@ QSize scene_view::client_size() const {
     return {std::max(1, client.width()), std::max(1, client.height())};
 }
 
-bool scene_view::painted(const ui::control& which) const {
-    switch (which.kind()) {
-    case ui::control_kind::label:
-    case ui::control_kind::shape: return true;
-    case ui::control_kind::image: return !static_cast<const ui::image&>(which).Click;
-    default: return false;
-    }
-}
-
 QWidget* scene_view::widget_of(const ui::control& which) const {
-    auto found = widgets_.find(&which);
-    return found == widgets_.end() ? nullptr : found->second;
+    auto found = adapters_.find(&which);
+    return found == adapters_.end() ? nullptr : &found->second->widget();
 }
 
-void scene_view::make_widget(ui::control& which) {
-    QWidget* widget = nullptr;
-    switch (which.kind()) {
-    case ui::control_kind::text_box:
-        widget = new line_edit(static_cast<ui::text_box&>(which), viewport());
-        break;
-    case ui::control_kind::command_button: {
-        auto& model = static_cast<ui::command_button&>(which);
-        auto* button = new QPushButton(QString::fromStdString(model.Caption()), viewport());
-        button->setAutoDefault(false);
-        connect(button, &QPushButton::clicked, this, [&model] { model.click(); });
-        widget = button;
-        break;
-    }
-    case ui::control_kind::image: {
-        auto& model = static_cast<ui::image&>(which);
-        auto* button = new picture_button(viewport());
-        button->setToolTip(QString::fromStdString(model.ToolTipText()));
-        button->setAccessibleName(QString::fromStdString(model.ToolTipText()));
-        connect(button, &QAbstractButton::clicked, this, [&model] { model.click(); });
-        widget = button;
-        break;
-    }
-    case ui::control_kind::slider: {
-        auto& model = static_cast<ui::slider&>(which);
-        auto* slider = new QSlider(Qt::Horizontal, viewport());
-        slider->setRange(model.Min(), model.Max());
-        slider->setSingleStep(model.SmallChange());
-        slider->setPageStep(model.LargeChange());
-        slider->setValue(model.Value());
-        slider->setAccessibleName(QString::fromLatin1(model.name()));
-        connect(slider, &QSlider::valueChanged, this, [&model](int value) { model.Value(value); });
-        widget = slider;
-        break;
-    }
-    case ui::control_kind::list_box: {
-        auto* view = new QListView(viewport());
-        auto* lines = new list_model(static_cast<ui::list_box&>(which), view);
-        lists_.push_back(lines);
-        view->setModel(lines);
-        view->setUniformItemSizes(true);
-        view->setEditTriggers(QAbstractItemView::NoEditTriggers);
-        view->setAccessibleName(QString::fromLatin1(which.name()));
-        // The log grows at the bottom; stay there unless the reader scrolled up.
-        connect(lines, &QAbstractItemModel::rowsInserted, view, [view] {
-            QScrollBar* bar = view->verticalScrollBar();
-            if (bar->value() >= bar->maximum() - 1 && !bar->isSliderDown()) view->scrollToBottom();
-        });
-        widget = view;
-        break;
-    }
-    default: return;
-    }
-    widget->setObjectName(QString::fromLatin1(which.name()));
-    widgets_[&which] = widget;
-    sync_widget(which, *widget);
+int scene_view::panel_shift() const {
+    if (horizontalScrollBar()->maximum() == 0) return 0;
+    return (client_size().width() - viewport()->width()) / 2;
 }
 
-void scene_view::sync_widget(ui::control& which, QWidget& widget) {
-    widget.setGeometry(pixels(which.area()).translated(-offset()));
-    widget.setVisible(which.Visible());
-    widget.setEnabled(which.Enabled());
-    switch (which.kind()) {
-    case ui::control_kind::image:
-        static_cast<picture_button&>(widget).set_face(faces_.pixmap(static_cast<ui::image&>(which).Picture()));
-        break;
-    case ui::control_kind::slider: {
-        auto& slider = static_cast<QSlider&>(widget);
-        const QSignalBlocker quiet(slider);
-        slider.setValue(static_cast<ui::slider&>(which).Value());
-        break;
+QPoint scene_view::shift_of(const ui::control& which) const {
+    const int x = which.in_track_row() ? horizontalScrollBar()->value() : panel_shift();
+    return {x, verticalScrollBar()->value()};
+}
+
+void scene_view::show_control(ui::control& which) {
+    if (is_painted(which)) {
+        file_in_columns(which, which.area());
+        return;
     }
-    case ui::control_kind::text_box: static_cast<line_edit&>(widget).show_model(); break;
-    default: break;
+    if (auto adapter = make_adapter(which, viewport(), faces_)) {
+        place(which, adapter->widget());
+        adapters_[&which] = std::move(adapter);
     }
 }
 
-void scene_view::index(ui::control& which, const ui::bounds& area, bool add) {
-    const long first = column_of(area.left), last = column_of(double{area.left} + area.width);
-    for (long c = first; c <= last; ++c) {
+void scene_view::file_in_columns(ui::control& which, const ui::bounds& area) {
+    for (long c = column_of(area.left), last = column_of(double{area.left} + area.width); c <= last; ++c)
+        columns_[c].push_back(&which);
+    if (which.in_track_row()) widen_track_band(area);
+}
+
+void scene_view::widen_track_band(const ui::bounds& area) {
+    const QRect box = with_edges(pixels(area));
+    if (track_top_ == track_bottom_) {
+        track_top_ = box.top();
+        track_bottom_ = box.top();
+    }
+    track_top_ = std::min(track_top_, box.top());
+    track_bottom_ = std::max(track_bottom_, box.bottom() + 1);
+}
+
+void scene_view::take_from_columns(ui::control& which, const ui::bounds& area) {
+    for (long c = column_of(area.left), last = column_of(double{area.left} + area.width); c <= last; ++c) {
         auto& column = columns_[c];
-        if (add) {
-            column.push_back(&which);
-        } else {
-            column.erase(std::remove(column.begin(), column.end(), &which), column.end());
-        }
+        column.erase(std::remove(column.begin(), column.end(), &which), column.end());
     }
 }
 
-QPoint scene_view::offset() const {
-    return {horizontalScrollBar()->value(), verticalScrollBar()->value()};
+void scene_view::place(const ui::control& which, QWidget& widget) const {
+    widget.setGeometry(pixels(which.area()).translated(-shift_of(which)));
 }
 
-void scene_view::control_loaded(ui::control& loaded) {
-    if (painted(loaded))
-        index(loaded, loaded.area(), true);
-    else
-        make_widget(loaded);
+void scene_view::place_widgets() {
+    if (!model_) return;
+    for (auto& [control, adapter] : adapters_) place(*control, adapter->widget());
 }
+
+void scene_view::control_loaded(ui::control& loaded) { show_control(loaded); }
 
 void scene_view::control_changed(ui::control& changed, const ui::bounds& before) {
-    if (QWidget* widget = widget_of(changed)) {
-        sync_widget(changed, *widget);
+    if (auto found = adapters_.find(&changed); found != adapters_.end()) {
+        found->second->sync();
+        place(changed, found->second->widget());
         return;
     }
     const ui::bounds& now = changed.area();
     if (column_of(before.left) != column_of(now.left) ||
         column_of(double{before.left} + before.width) != column_of(double{now.left} + now.width)) {
-        index(changed, before, false);
-        index(changed, now, true);
+        take_from_columns(changed, before);
+        file_in_columns(changed, now);
+    } else if (changed.in_track_row()) {
+        widen_track_band(now);  // a jumping marble rises above the cells
     }
-    // Redraw where it was and where it is; a pixel more for antialiased edges.
-    const QRect dirty = pixels(before).united(pixels(now)).adjusted(-1, -1, 1, 1).translated(-offset());
-    viewport()->update(dirty);
-    if (changed.kind() == ui::control_kind::shape && changed.Visible() && before.left != now.left)
+    // Redraw where it was and where it is.
+    viewport()->update(with_edges(pixels(before).united(pixels(now))).translated(-shift_of(changed)));
+    if (changed.kind() == ui::control_kind::shape && changed.in_track_row() && changed.Visible() &&
+        before.left != now.left)
         follow(changed);
 }
 
@@ -221,15 +149,22 @@ void scene_view::form_changed() { update_scroll_ranges(); }
 
 void scene_view::update_scroll_ranges() {
     const QSize content = client_size();
-    // Scroll bars only when the scene does not fit the whole area.
-    const bool fits = content.width() <= width() && content.height() <= height();
-    const QSize view = fits ? size() : viewport()->size();
-    horizontalScrollBar()->setRange(0, std::max(0, content.width() - view.width()));
-    verticalScrollBar()->setRange(0, std::max(0, content.height() - view.height()));
+    const QSize whole = size();  // the view without scroll bars
+    const int bar_height = horizontalScrollBar()->sizeHint().height();
+    const int bar_width = verticalScrollBar()->sizeHint().width();
+    // A bar is needed where the scene does not fit; a bar takes room from
+    // the other direction, which may then need one too.
+    bool wide = content.width() > whole.width() + fit_slack;
+    bool tall = content.height() > whole.height() + fit_slack;
+    if (wide && !tall) tall = content.height() > whole.height() - bar_height + fit_slack;
+    if (tall && !wide) wide = content.width() > whole.width() - bar_width + fit_slack;
+    const QSize view(whole.width() - (tall ? bar_width : 0), whole.height() - (wide ? bar_height : 0));
+    horizontalScrollBar()->setRange(0, wide ? std::max(0, content.width() - view.width()) : 0);
+    verticalScrollBar()->setRange(0, tall ? std::max(0, content.height() - view.height()) : 0);
     horizontalScrollBar()->setPageStep(view.width());
     verticalScrollBar()->setPageStep(view.height());
-    horizontalScrollBar()->setSingleStep(41);
-    verticalScrollBar()->setSingleStep(41);
+    place_widgets();
+    viewport()->update();
 }
 
 void scene_view::resizeEvent(QResizeEvent* event) {
@@ -238,13 +173,21 @@ void scene_view::resizeEvent(QResizeEvent* event) {
 }
 
 void scene_view::scrollContentsBy(int dx, int dy) {
-    // Moves the painted pixels and the child widgets together.
-    viewport()->scroll(dx, dy);
+    // Vertically the whole scene moves, widgets and all.
+    if (dy != 0) viewport()->scroll(0, dy);
+    // Sideways only the track row moves: its band is painted anew.
+    if (dx != 0)
+        viewport()->update(QRect(0, track_top_ - verticalScrollBar()->value(), viewport()->width(),
+                                 track_bottom_ - track_top_));
 }
 
 void scene_view::wheelEvent(QWheelEvent* event) {
     user_scrolled_.start();
-    QAbstractScrollArea::wheelEvent(event);
+    // With nothing to scroll up and down, the wheel scrolls the track.
+    if (verticalScrollBar()->maximum() == 0)
+        QCoreApplication::sendEvent(horizontalScrollBar(), event);
+    else
+        QAbstractScrollArea::wheelEvent(event);
 }
 
 void scene_view::settle_focus_and_scroll() {
@@ -252,76 +195,31 @@ void scene_view::settle_focus_and_scroll() {
     std::vector<ui::control*> order;
     for (ui::control* each : model_->controls())
         if (each->TabIndex() >= 0 && widget_of(*each)) order.push_back(each);
-    std::sort(order.begin(), order.end(),
-              [](const ui::control* a, const ui::control* b) { return a->TabIndex() < b->TabIndex(); });
+    std::stable_sort(order.begin(), order.end(),
+                     [](const ui::control* a, const ui::control* b) { return a->TabIndex() < b->TabIndex(); });
     for (std::size_t i = 1; i < order.size(); ++i) setTabOrder(widget_of(*order[i - 1]), widget_of(*order[i]));
     if (!order.empty()) widget_of(*order.front())->setFocus();
-    for (ui::control* each : model_->controls())
-        if (each->kind() == ui::control_kind::image && painted(*each)) {
-            centre_on(*each);
-            break;
-        }
+    if (const ui::control* start = model_->opens_on())
+        horizontalScrollBar()->setValue(pixels(start->area()).center().x() - viewport()->width() / 2);
 }
 
-void scene_view::centre_on(const ui::control& which) {
-    const QRect at = pixels(which.area());
-    horizontalScrollBar()->setValue(at.center().x() - viewport()->width() / 2);
-    verticalScrollBar()->setValue(at.center().y() - viewport()->height() / 2);
-}
-
-// Keeps a moving marble in sight, unless the user is looking elsewhere.
+// Keeps a moving marble in sight, a cell or two from the view's edges, by
+// moving the track in small steps, unless the user is looking elsewhere.
 void scene_view::follow(const ui::control& moving) {
     QScrollBar* bar = horizontalScrollBar();
     if (bar->maximum() == 0 || bar->isSliderDown()) return;
     if (user_scrolled_.isValid() && user_scrolled_.elapsed() < user_scroll_grace_ms) return;
     const QRect at = pixels(moving.area());
-    const int margin = std::min(120, viewport()->width() / 4);
-    if (at.left() - margin < bar->value() || at.right() + margin > bar->value() + viewport()->width())
-        bar->setValue(at.center().x() - viewport()->width() / 2);
-}
-
-void scene_view::paint(QPainter& painter, const ui::control& which) {
-    const QRect box = pixels(which.area());
-    switch (which.kind()) {
-    case ui::control_kind::label: {
-        const auto& label = static_cast<const ui::label&>(which);
-        painter.fillRect(box, colour_of(label.BackColor(), palette()));
-        if (label.BorderStyle()) {
-            painter.setPen(QPen(Qt::black, 1));
-            painter.setBrush(Qt::NoBrush);
-            painter.drawRect(box.adjusted(0, 0, -1, -1));
-        }
-        if (!label.Caption().empty()) {
-            painter.setPen(Qt::black);
-            painter.setFont(font_of(label.Font(), font()));
-            const Qt::Alignment align = label.Alignment() == ui::alignment::centre
-                                            ? Qt::AlignHCenter | Qt::AlignTop
-                                            : Qt::AlignLeft | Qt::AlignTop;
-            // A caption wider than its label is cut at the label's edges.
-            painter.save();
-            painter.setClipRect(box);
-            painter.drawText(box.adjusted(1, 1, -1, -1), align, QString::fromStdString(label.Caption()));
-            painter.restore();
-        }
-        break;
-    }
-    case ui::control_kind::shape: {
-        const auto& marble = static_cast<const ui::shape&>(which);
-        const QRectF area(which.Left() / 15.0, which.Top() / 15.0, which.Width() / 15.0, which.Height() / 15.0);
-        const double d = std::min(area.width(), area.height());
-        const QRectF disc(area.center().x() - d / 2, area.center().y() - d / 2, d, d);
-        painter.setRenderHint(QPainter::Antialiasing, true);
-        painter.setPen(QPen(Qt::black, 1));
-        painter.setBrush(colour_of(marble.BackColor(), palette()));
-        painter.drawEllipse(disc.adjusted(0.5, 0.5, -0.5, -0.5));
-        painter.setRenderHint(QPainter::Antialiasing, false);
-        break;
-    }
-    case ui::control_kind::image:
-        painter.drawPixmap(box.topLeft(), faces_.pixmap(static_cast<const ui::image&>(which).Picture()));
-        break;
-    default: break;
-    }
+    const int view = viewport()->width();
+    const int margin = std::min(2 * at.width(), view / 4);
+    int target = bar->value();
+    if (at.left() - margin < target)
+        target = at.left() - margin;
+    else if (at.right() + margin > target + view)
+        target = at.right() + margin - view;
+    // A marble far out of sight is reached by a glide, never a jump.
+    const int most = std::max(1, view / 8);
+    bar->setValue(std::clamp(target, bar->value() - most, bar->value() + most));
 }
 
 void scene_view::paintEvent(QPaintEvent* event) {
@@ -329,22 +227,28 @@ void scene_view::paintEvent(QPaintEvent* event) {
     const QRect exposed = event->rect();
     painter.fillRect(exposed, model_ ? colour_of(model_->BackColor(), palette()) : palette().color(QPalette::Base));
     if (!model_) return;
-    const QPoint shift = offset();
-    painter.translate(-shift);
-    const QRect scene = exposed.translated(shift);
 
+    // The track row and the panel are shifted apart: look in both places.
     std::vector<const ui::control*> items;
-    const long first = column_of(scene.left() * 15.0), last = column_of((scene.right() + 1) * 15.0);
-    for (long c = first; c <= last; ++c) {
-        auto found = columns_.find(c);
-        if (found == columns_.end()) continue;
-        for (const ui::control* each : found->second)
-            if (each->Visible() && pixels(each->area()).adjusted(-1, -1, 1, 1).intersects(scene))
-                items.push_back(each);
+    const int v = verticalScrollBar()->value();
+    for (const int x : {horizontalScrollBar()->value(), panel_shift()}) {
+        const QRect scene = exposed.translated(x, v);
+        for (long c = column_of(to_twips(scene.left())), last = column_of(to_twips(scene.right() + 1)); c <= last;
+             ++c) {
+            auto found = columns_.find(c);
+            if (found == columns_.end()) continue;
+            for (const ui::control* each : found->second)
+                if (each->Visible() && with_edges(pixels(each->area())).translated(-shift_of(*each)).intersects(exposed))
+                    items.push_back(each);
+        }
     }
     std::sort(items.begin(), items.end(), [](const ui::control* a, const ui::control* b) { return a->z() < b->z(); });
     items.erase(std::unique(items.begin(), items.end()), items.end());
-    for (const ui::control* each : items) paint(painter, *each);
+    const paint_context context{palette(), font(), faces_};
+    for (const ui::control* each : items) {
+        painter.setTransform(QTransform::fromTranslate(-shift_of(*each).x(), -v));
+        paint_control(painter, *each, context);
+    }
 }
 
 }  // namespace qt_host

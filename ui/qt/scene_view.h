@@ -1,8 +1,9 @@
-// Shows one model window: paints the small items, hosts real widgets, scrolls over wide tracks.
+// Shows one model window: the paint loop, the real widgets, and scrolling of a track wider than the window.
 #pragma once
 
 #include <QAbstractScrollArea>
 #include <QElapsedTimer>
+#include <memory>
 #include <unordered_map>
 #include <vector>
 
@@ -11,8 +12,12 @@
 namespace qt_host {
 
 class pictures;
-class list_model;
+class widget_adapter;
 
+// When the scene is wider than the view, only the track row scrolls sideways
+// (with the horizontal scroll bar); the panel (backdrop, buttons, slider,
+// lists, the sign) stays in view, centred in the view as the layout centres
+// it in the scene. Vertical scrolling, where needed, moves everything.
 class scene_view : public QAbstractScrollArea, private ui::form_observer {
 public:
     scene_view(ui::form& model, pictures& faces, QWidget* parent = nullptr);
@@ -22,16 +27,13 @@ public:
     void detach();
     // The size of the window's client area, in logical pixels.
     QSize client_size() const;
-    // Scroll so that the control stands in the middle of the view.
-    void centre_on(const ui::control& which);
-    // On opening: the first control in tab order takes the focus, and a
-    // scene wider than the view opens on its backdrop panel.
+    // On opening: the tab order, the focus on its first control, and the
+    // track row scrolled to the control the window opens on.
     void settle_focus_and_scroll();
     // The widget that shows a control, if it is one of the real widgets.
     QWidget* widget_of(const ui::control& which) const;
-
-    // Twips to logical pixels.
-    static QRect pixels(const ui::bounds& area);
+    // How far a control is shifted from its place in the scene, in pixels.
+    QPoint shift_of(const ui::control& which) const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -44,22 +46,24 @@ private:
     void control_loaded(ui::control& loaded) override;
     void form_changed() override;
 
-    void make_widget(ui::control& which);
-    void sync_widget(ui::control& which, QWidget& widget);
-    bool painted(const ui::control& which) const;
-    void index(ui::control& which, const ui::bounds& area, bool add);
-    void paint(QPainter& painter, const ui::control& which);
+    void show_control(ui::control& which);
+    void file_in_columns(ui::control& which, const ui::bounds& area);
+    void take_from_columns(ui::control& which, const ui::bounds& area);
+    void widen_track_band(const ui::bounds& area);
+    void place(const ui::control& which, QWidget& widget) const;
+    void place_widgets();
     void follow(const ui::control& moving);
     void update_scroll_ranges();
-    QPoint offset() const;
+    int panel_shift() const;
 
     ui::form* model_;
     pictures& faces_;
-    std::unordered_map<const ui::control*, QWidget*> widgets_;
-    std::vector<list_model*> lists_;
+    std::unordered_map<const ui::control*, std::unique_ptr<widget_adapter>> adapters_;
     // Painted controls by column of the scene, so that painting a region
     // touches only what stands there, however long the track.
     std::unordered_map<long, std::vector<ui::control*>> columns_;
+    // The rows of the view that the track row has ever painted, in scene pixels.
+    int track_top_ = 0, track_bottom_ = 0;
     QElapsedTimer user_scrolled_;
 };
 
