@@ -152,6 +152,11 @@ private slots:
         auto* slider = find<QSlider>(h, "Kecepatan");
         QVERIFY(slider);
         QTRY_VERIFY(slider->hasFocus());
+        // Tab runs slider, Effi, langkah and back, with no stop in between.
+        for (const char* next : {"Effi", "langkah", "Kecepatan"}) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget()->objectName(), QString::fromLatin1(next));
+        }
         const auto& pg = *h.app().playground();
         QTest::keyClick(slider, Qt::Key_Space);  // ready: play
         QVERIFY(!pg.play.Enabled());
