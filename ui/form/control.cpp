@@ -2,25 +2,18 @@
 #include "ui/form/control.h"
 
 #include <algorithm>
-#include <cmath>
 
 #include "ui/form/form.h"
 
 namespace ui {
-
-twips advance(twips from, double step) {
-    const auto to = static_cast<twips>(static_cast<double>(from) + step);
-    if (to != from || step == 0) return to;
-    return std::nextafter(from, step > 0 ? HUGE_VALF : -HUGE_VALF);
-}
 
 control::control(form& owner, control_kind kind, const char* name, bounds area)
     : owner_(&owner), kind_(kind), name_(name), area_(area) {
     z_ = owner.enrol(*this);
 }
 
-control::control(const control& element0, int index)
-    : owner_(element0.owner_), kind_(element0.kind_), name_(element0.name_), index_(index),
+control::control(const control& element0, array_element)
+    : owner_(element0.owner_), kind_(element0.kind_), name_(element0.name_),
       area_(element0.area_), visible_(false), enabled_(element0.enabled_),
       track_row_(element0.track_row_), tag_() {
     z_ = owner_->enrol(*this);

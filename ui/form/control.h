@@ -13,6 +13,9 @@ class form;
 
 enum class control_kind { label, shape, image, text_box, command_button, slider, list_box };
 
+// Marks the constructor that makes a new control-array element from element 0.
+struct array_element {};
+
 // What every control has. Setters that change what a window shows tell the
 // window's observer (the host), which redraws or updates a widget; the Tag
 // is the program's own bookkeeping and shows nothing.
@@ -23,7 +26,6 @@ public:
 
     control_kind kind() const { return kind_; }
     const char* name() const { return name_; }
-    int index() const { return index_; }  // element index in a control array, else -1
     form& owner() const { return *owner_; }
 
     twips Left() const { return area_.left; }
@@ -60,7 +62,7 @@ public:
     void ZOrder(int position = 0);
 
 protected:
-    control(const control& element0, int index);  // a new control-array element
+    control(const control& element0, array_element);
     control& operator=(const control&) = delete;
     // Tell the observer; `before` is where the control stood before the change.
     void changed(const bounds& before);
@@ -72,7 +74,6 @@ private:
     form* owner_;
     control_kind kind_;
     const char* name_;
-    int index_ = -1;
     bounds area_;
     bool visible_ = true;
     bool enabled_ = true;
@@ -93,7 +94,7 @@ struct font_spec {
 class label : public control {
 public:
     label(form& owner, const char* name, bounds area, std::string caption = {});
-    label(const label& element0, int index) : control(element0, index), caption_(element0.caption_),
+    label(const label& element0, array_element) : control(element0, array_element{}), caption_(element0.caption_),
         back_colour_(element0.back_colour_), alignment_(element0.alignment_),
         border_(element0.border_), font_(element0.font_) {}
 
@@ -120,7 +121,7 @@ private:
 class shape : public control {
 public:
     shape(form& owner, const char* name, bounds area, colour back_colour);
-    shape(const shape& element0, int index) : control(element0, index), back_colour_(element0.back_colour_) {}
+    shape(const shape& element0, array_element) : control(element0, array_element{}), back_colour_(element0.back_colour_) {}
 
     colour BackColor() const { return back_colour_; }
     void BackColor(colour value);

@@ -28,7 +28,7 @@ public:
             elements_.resize(static_cast<std::size_t>(index) + 1);
         auto& slot = elements_[static_cast<std::size_t>(index)];
         if (slot) throw std::logic_error("control array: element already exists");
-        slot = std::make_unique<Control>(*elements_.front(), index);
+        slot = std::make_unique<Control>(*elements_.front(), array_element{});
         // Announced once it is whole, so the host can look at all of it.
         if (auto* observer = slot->owner().observer()) observer->control_loaded(*slot);
         return *slot;
@@ -41,9 +41,6 @@ public:
 
     Control& operator()(int index) { return checked(index); }
     const Control& operator()(int index) const { return checked(index); }
-
-    // One past the highest index that has been created.
-    int bound() const { return static_cast<int>(elements_.size()); }
 
 private:
     Control& checked(int index) const {
