@@ -7,8 +7,9 @@
 
 namespace ui {
 
-control::control(form& owner, control_kind kind, const char* name, bounds area)
-    : owner_(&owner), kind_(kind), name_(name), area_(area) {
+control::control(form& owner, control_kind kind, const char* name, bounds area, const design& row)
+    : owner_(&owner), kind_(kind), name_(name), area_(area), visible_(row.visible), enabled_(row.enabled),
+      tab_index_(row.tab_index), track_row_(row.track_row) {
     z_ = owner.enrol(*this);
 }
 
@@ -54,8 +55,9 @@ void control::ZOrder(int position) {
     changed();
 }
 
-label::label(form& owner, const char* name, bounds area, std::string caption)
-    : control(owner, control_kind::label, name, area), caption_(std::move(caption)) {}
+label::label(form& owner, const char* name, bounds area, std::string caption, const design& row)
+    : control(owner, control_kind::label, name, area, row), caption_(std::move(caption)),
+      back_colour_(row.back_colour), alignment_(row.align), border_(row.border), font_(row.typeface) {}
 
 void label::Caption(std::string value) {
     if (caption_ == value) return;
@@ -69,8 +71,8 @@ void label::BackColor(colour value) {
     changed();
 }
 
-shape::shape(form& owner, const char* name, bounds area, colour back_colour)
-    : control(owner, control_kind::shape, name, area), back_colour_(back_colour) {}
+shape::shape(form& owner, const char* name, bounds area, colour back_colour, const design& row)
+    : control(owner, control_kind::shape, name, area, row), back_colour_(back_colour) {}
 
 void shape::BackColor(colour value) {
     if (back_colour_ == value) return;
@@ -79,8 +81,8 @@ void shape::BackColor(colour value) {
 }
 
 image::image(form& owner, const char* name, bounds area, picture face, image_use use,
-             std::string tool_tip)
-    : control(owner, control_kind::image, name, area), use_(use), picture_(std::move(face)),
+             std::string tool_tip, const design& row)
+    : control(owner, control_kind::image, name, area, row), use_(use), picture_(std::move(face)),
       tool_tip_(std::move(tool_tip)) {}
 
 void image::Picture(picture value) {
@@ -103,8 +105,8 @@ void command_button::click() {
 }
 
 slider::slider(form& owner, const char* name, bounds area, int min, int max, int value,
-               int small_change, int large_change)
-    : control(owner, control_kind::slider, name, area), min_(min), max_(max),
+               int small_change, int large_change, const design& row)
+    : control(owner, control_kind::slider, name, area, row), min_(min), max_(max),
       value_(std::clamp(value, min, max)), small_change_(small_change),
       large_change_(large_change) {}
 

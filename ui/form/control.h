@@ -16,12 +16,44 @@ enum class control_kind { label, shape, image, text_box, command_button, slider,
 // Marks the constructor that makes a new control-array element from element 0.
 struct array_element {};
 
+enum class alignment { left, centre };
+
+struct font_spec {
+    std::string family;  // empty: the toolkit's default
+    float points = 0;
+    bool bold = false;
+};
+
+// The rest of a control's design-time row, beyond its name, place and main
+// contents, written as a chain like the tables it comes from:
+// design().centred().font(sign_font).invisible(). Label settings are read by
+// labels only.
+struct design {
+    bool visible = true;
+    bool enabled = true;
+    int tab_index = -1;
+    bool track_row = false;
+    colour back_colour = white;
+    ui::alignment align = alignment::left;
+    bool border = false;
+    font_spec typeface;
+
+    design& invisible() { visible = false; return *this; }
+    design& disabled() { enabled = false; return *this; }
+    design& tab(int index) { tab_index = index; return *this; }
+    design& in_track_row() { track_row = true; return *this; }
+    design& back(colour value) { back_colour = value; return *this; }
+    design& centred() { align = alignment::centre; return *this; }
+    design& single_border() { border = true; return *this; }
+    design& font(font_spec value) { typeface = std::move(value); return *this; }
+};
+
 // What every control has. Setters that change what a window shows tell the
 // window's observer (the host), which redraws or updates a widget; the Tag
 // is the program's own bookkeeping and shows nothing.
 class control {
 public:
-    control(form& owner, control_kind kind, const char* name, bounds area);
+    control(form& owner, control_kind kind, const char* name, bounds area, const design& row = {});
     virtual ~control() = default;
 
     control_kind kind() const { return kind_; }
@@ -54,7 +86,6 @@ public:
     // row scrolls sideways; every other control stays in view. Array
     // elements inherit it from element 0.
     bool in_track_row() const { return track_row_; }
-    void in_track_row(bool value) { track_row_ = value; }
 
     // Drawing order among the painted controls: a larger z is drawn later.
     int z() const { return z_; }
@@ -83,17 +114,9 @@ private:
     std::string tag_;
 };
 
-enum class alignment { left, centre };
-
-struct font_spec {
-    std::string family;  // empty: the toolkit's default
-    float points = 0;
-    bool bold = false;
-};
-
 class label : public control {
 public:
-    label(form& owner, const char* name, bounds area, std::string caption = {});
+    label(form& owner, const char* name, bounds area, std::string caption = {}, const design& row = {});
     label(const label& element0, array_element) : control(element0, array_element{}), caption_(element0.caption_),
         back_colour_(element0.back_colour_), alignment_(element0.alignment_),
         border_(element0.border_), font_(element0.font_) {}
@@ -103,9 +126,7 @@ public:
     colour BackColor() const { return back_colour_; }
     void BackColor(colour value);
     alignment Alignment() const { return alignment_; }
-    void Alignment(alignment value) { alignment_ = value; changed(); }
     bool BorderStyle() const { return border_; }  // true: a single-line border
-    void BorderStyle(bool single) { border_ = single; changed(); }
     const font_spec& Font() const { return font_; }
     void Font(font_spec value) { font_ = std::move(value); changed(); }
 
@@ -120,7 +141,7 @@ private:
 // A circle filled with its BackColor: the largest circle that fits its box, centred.
 class shape : public control {
 public:
-    shape(form& owner, const char* name, bounds area, colour back_colour);
+    shape(form& owner, const char* name, bounds area, colour back_colour, const design& row = {});
     shape(const shape& element0, array_element) : control(element0, array_element{}), back_colour_(element0.back_colour_) {}
 
     colour BackColor() const { return back_colour_; }
@@ -138,7 +159,7 @@ enum class image_use { picture, button };
 class image : public control {
 public:
     image(form& owner, const char* name, bounds area, picture face, image_use use,
-          std::string tool_tip = {});
+          std::string tool_tip = {}, const design& row = {});
 
     image_use use() const { return use_; }
     const picture& Picture() const { return picture_; }
@@ -174,7 +195,7 @@ private:
 class slider : public control {
 public:
     slider(form& owner, const char* name, bounds area, int min, int max, int value,
-           int small_change, int large_change);
+           int small_change, int large_change, const design& row = {});
 
     int Min() const { return min_; }
     int Max() const { return max_; }

@@ -3,8 +3,8 @@
 
 namespace ui {
 
-list_box::list_box(form& owner, const char* name, bounds area)
-    : control(owner, control_kind::list_box, name, area) {}
+list_box::list_box(form& owner, const char* name, bounds area, const design& row)
+    : control(owner, control_kind::list_box, name, area, row) {}
 
 void list_box::AddItem(std::string_view line) {
     if (listener_) listener_->before_append(lines_.size());

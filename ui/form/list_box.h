@@ -23,7 +23,7 @@ public:
 
 class list_box : public control {
 public:
-    list_box(form& owner, const char* name, bounds area);
+    list_box(form& owner, const char* name, bounds area, const design& row = {});
 
     void AddItem(std::string_view line);
     // Removes the line at a 0-based index; an index past the end is ignored.

@@ -13,55 +13,39 @@ const ui::font_spec sign_font{"Arial Narrow", 9.75f, true};
 playground::playground(const playground_ports& ports, engine::modul_tiroka& state,
                        playground_exits& exits)
     : ui::form("playground", ports.timers, "Vorla 5151", 15225 + ui::frame_width,
-                   10290 + ui::frame_height),
-      bckGrnd(*this, "bckGrnd", ui::bounds{0, 1080, 615, 495}),
-      indeks_bck(*this, "indeks_bck", ui::bounds{0, 1560, 615, 375}, "0"),
-      shpBall1(*this, "shpBall1", ui::bounds{2520, 120, 615, 495}, blue_marble),
-      shpBall2(*this, "shpBall2", ui::bounds{600, 120, 615, 495}, red_marble),
-      bckTrack(*this, "bckTrack", {3120, 2520, 3855, 375}, "Backtrack !!!"),
+               10290 + ui::frame_height),
+      // The cells, their numbers and the marbles form the track row, the one
+      // part of a wide scene that scrolls.
+      bckGrnd(*this, "bckGrnd", ui::bounds{0, 1080, 615, 495}, "",
+              ui::design().single_border().in_track_row()),
+      indeks_bck(*this, "indeks_bck", ui::bounds{0, 1560, 615, 375}, "0",
+                 ui::design().centred().font(cell_number_font).in_track_row()),
+      shpBall1(*this, "shpBall1", ui::bounds{2520, 120, 615, 495}, blue_marble, ui::design().in_track_row()),
+      shpBall2(*this, "shpBall2", ui::bounds{600, 120, 615, 495}, red_marble, ui::design().in_track_row()),
+      bckTrack(*this, "bckTrack", {3120, 2520, 3855, 375}, "Backtrack !!!",
+               ui::design().centred().font(sign_font).invisible()),
       layout(*this, "layout", {2640, 2880, 4875, 5535}, ui::embedded("layout", 325, 369),
              ui::image_use::picture),
       play(*this, "play", {8400, 3000, 720, 615}, ui::embedded("play", 48, 41), ui::image_use::button,
            "Play"),
-      pause(*this, "pause", {8760, 4320, 720, 615}, ui::embedded("pause", 48, 41),
-            ui::image_use::button, "Pause"),
+      pause(*this, "pause", {8760, 4320, 720, 615}, ui::embedded("pause", 48, 41), ui::image_use::button,
+            "Pause", ui::design().disabled()),
       resume1(*this, "resume1", {9120, 2040, 720, 615}, ui::embedded("resume", 48, 41),
-              ui::image_use::button, "Resume"),
-      reset(*this, "reset", {8760, 5640, 720, 615}, ui::embedded("reset", 48, 41),
-            ui::image_use::button, "Reset"),
+              ui::image_use::button, "Resume", ui::design().disabled()),
+      reset(*this, "reset", {8760, 5640, 720, 615}, ui::embedded("reset", 48, 41), ui::image_use::button,
+            "Reset"),
       // The step runs from 1 (a standstill helps nobody) to 1000, and the
-      // thumb starts at 20, the step every run begins with.
-      Kecepatan(*this, "Kecepatan", {5520, 1560, 3615, 375}, 1, 1000, 20, 1, 5),
-      langkah(*this, "langkah", {240, 3000, 2295, 2595}),
-      Effi(*this, "Effi", {2400, 240, 2055, 2595}),
+      // thumb starts at 20, the step every run begins with. The slider is
+      // first in tab order: it has the focus when the window opens, so the
+      // arrow keys move it.
+      Kecepatan(*this, "Kecepatan", {5520, 1560, 3615, 375}, 1, 1000, 20, 1, 5, ui::design().tab(0)),
+      langkah(*this, "langkah", {240, 3000, 2295, 2595}, ui::design().tab(2)),
+      Effi(*this, "Effi", {2400, 240, 2055, 2595}, ui::design().tab(1)),
       loop_utama(*this, "loop_utama", 30),
       Timer1(*this, "Timer1", 1),
       ports_(ports), state_(state), exits_(exits) {
     Icon(ui::program_icon());
-
-    ui::label& cell = bckGrnd(0);
-    cell.BorderStyle(true);
-    ui::label& number = indeks_bck(0);
-    number.Alignment(ui::alignment::centre);
-    number.Font(cell_number_font);
-    bckTrack.Alignment(ui::alignment::centre);
-    bckTrack.Font(sign_font);
-    bckTrack.Visible(false);
-
-    // The slider has the focus when the window opens, so the arrow keys move it.
-    Kecepatan.TabIndex(0);
-    Effi.TabIndex(1);
-    langkah.TabIndex(2);
-
-    pause.Enabled(false);
-    resume1.Enabled(false);
-
-    // The cells, their numbers and the marbles form the track row, the one
-    // part of a wide scene that scrolls; the view opens on the backdrop.
-    bckGrnd(0).in_track_row(true);
-    indeks_bck(0).in_track_row(true);
-    shpBall1(0).in_track_row(true);
-    shpBall2(0).in_track_row(true);
+    // A wide scene opens on the backdrop.
     opens_on(&layout);
     bind_key("Space", [this] { space_key(); });
     bind_key("Ctrl+R", [this] { reset.click(); });
