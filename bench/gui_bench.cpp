@@ -1,4 +1,4 @@
-// Benchmarks of the Qt host: opening a long playground, one frame on long and short tracks, timer fidelity.
+// Benchmarks of the Qt host: opening a long playground, one frame on long and short tracks, the pace of a run, its CPU cost.
 #include <benchmark/benchmark.h>
 
 #include <QAbstractButton>
@@ -6,10 +6,13 @@
 #include <QElapsedTimer>
 #include <QMessageBox>
 #include <QTimer>
+#include <QWindow>
+#include <ctime>
 #include <fstream>
+#include <functional>
 #include <string>
 
-#include "ui/form/virtual_clock.h"
+#include "ui/form/real_time_schedule.h"
 #include "ui/program/headless.h"
 #include "ui/qt/host.h"
 #include "ui/qt/scene_view.h"
@@ -68,42 +71,151 @@ void one_frame(benchmark::State& state) {
 }
 BENCHMARK(one_frame)->Arg(3)->Arg(16383)->Unit(benchmark::kMicrosecond);
 
-// A whole run of N = 3 on real timers, against the virtual time of the same run.
-void timer_fidelity_n3(benchmark::State& state) {
+double cpu_seconds() {
+    timespec now{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) / 1e9;
+}
+
+void wait_until_exposed(QWidget* window) {
+    QElapsedTimer waited;
+    waited.start();
+    while (!(window->windowHandle() && window->windowHandle()->isExposed()) && waited.elapsed() < 5000)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+}
+
+// Runs the event loop for a while, as the program's main loop does.
+void run_event_loop(int milliseconds) {
+    QEventLoop loop;
+    QTimer::singleShot(milliseconds, Qt::PreciseTimer, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+// Counts what a run costs: frames drawn, paints of the scene, timer events, message boxes shown.
+class run_watch : public QObject {
+public:
+    explicit run_watch(qt_host::host& h) : viewport_(h.window()->view().viewport()) {
+        auto* pg = h.app().playground();
+        auto frame = pg->Timer1.Timer;
+        pg->Timer1.Timer = [this, frame] {
+            ++frames;
+            frame();
+            if (after_frame) after_frame();
+        };
+        qApp->installEventFilter(this);
+    }
+    ~run_watch() override { qApp->removeEventFilter(this); }
+
+    long frames = 0, paints = 0, timer_events = 0;
+    std::function<void()> after_frame;
+    std::function<void(QMessageBox&)> on_box;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint && watched == viewport_) ++paints;
+        if (event->type() == QEvent::Timer) ++timer_events;
+        if (event->type() == QEvent::Show && on_box)
+            if (auto* box = qobject_cast<QMessageBox*>(watched)) on_box(*box);
+        return false;
+    }
+
+private:
+    QObject* viewport_;
+};
+
+// A whole run of N = 2 at the initial step, from the click on play to the
+// message box, against the pace of the design: each step one interval of
+// loop_utama after the last frame, each frame 1/60 s.
+void pacing_n2(benchmark::State& state) {
     program::headless_session reference;
-    reference.open_playground(3);
-    reference.pg().play.click();
-    const auto started = reference.clock.now();
+    reference.open_playground(2);
+    auto& ref = reference.pg();
+    long steps = 0, frames = 0;
+    auto step = ref.loop_utama.Timer;
+    ref.loop_utama.Timer = [&, step] { ++steps; step(); };
+    auto frame = ref.Timer1.Timer;
+    ref.Timer1.Timer = [&, frame] { ++frames; frame(); };
+    ref.play.click();
     reference.run_to_success(INT64_MAX);
-    const double virtual_ms = static_cast<double>(reference.clock.now() - started);
+    const double frame_ms = 1000.0 / ui::real_time_schedule::frames_per_second;
+    const double expected_ms = static_cast<double>(steps) * ref.loop_utama.Interval() +
+                               static_cast<double>(frames) * frame_ms;
 
     double real_ms = 0;
+    long paints = 0, real_frames = 0;
     for (auto _ : state) {
         qt_host::host h;
         h.start();
-        press_proses(h, 3);
+        press_proses(h, 2);
+        wait_until_exposed(h.window());
+        run_watch watch(h);
         QElapsedTimer clock;
         bool done = false;
-        QTimer answer;
-        answer.setInterval(1);
-        QObject::connect(&answer, &QTimer::timeout, [&] {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                real_ms = static_cast<double>(clock.nsecsElapsed()) / 1e6;
-                answer.stop();
-                box->button(QMessageBox::Ok)->click();
-                done = true;
-            }
-        });
-        answer.start();
+        watch.on_box = [&](QMessageBox& box) {
+            real_ms = static_cast<double>(clock.nsecsElapsed()) / 1e6;
+            paints = watch.paints;
+            real_frames = watch.frames;
+            QMetaObject::invokeMethod(&box, [&box] { box.button(QMessageBox::Ok)->click(); },
+                                      Qt::QueuedConnection);
+            done = true;
+        };
         clock.start();
         h.app().playground()->play.click();
         while (!done) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     }
-    state.counters["virtual_ms"] = virtual_ms;
+    state.counters["steps"] = static_cast<double>(steps);
+    state.counters["frames"] = static_cast<double>(real_frames);
+    state.counters["paints"] = static_cast<double>(paints);
+    state.counters["expected_ms"] = expected_ms;
     state.counters["real_ms"] = real_ms;
-    state.counters["ratio"] = real_ms / virtual_ms;
+    state.counters["ratio"] = real_ms / expected_ms;
 }
-BENCHMARK(timer_fidelity_n3)->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(pacing_n2)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+// CPU time of the whole process for 10 s of a run of N = 5, then for 5 s
+// paused between two steps.
+void cpu_n5(benchmark::State& state) {
+    for (auto _ : state) {
+        qt_host::host h;
+        h.start();
+        press_proses(h, 5);
+        wait_until_exposed(h.window());
+        auto* pg = h.app().playground();
+        run_watch watch(h);
+
+        pg->play.click();
+        QElapsedTimer wall;
+        wall.start();
+        double cpu = cpu_seconds();
+        run_event_loop(10000);
+        double seconds = static_cast<double>(wall.nsecsElapsed()) / 1e9;
+        state.counters["animating_cpu_pct"] = (cpu_seconds() - cpu) / seconds * 100;
+        state.counters["frames_per_s"] = static_cast<double>(watch.frames) / seconds;
+        state.counters["paints_per_s"] = static_cast<double>(watch.paints) / seconds;
+        state.counters["timer_events_per_s"] = static_cast<double>(watch.timer_events) / seconds;
+
+        // Pause as a click would, between a final frame and the next step.
+        bool paused = false;
+        watch.after_frame = [&] {
+            if (pg->Timer1.Enabled() || !pg->loop_utama.Enabled() || paused) return;
+            paused = true;
+            QMetaObject::invokeMethod(qApp, [pg] { pg->pause_Click(); }, Qt::QueuedConnection);
+        };
+        while (!(paused && !pg->loop_utama.Enabled()))
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        QCoreApplication::processEvents();
+        watch.timer_events = 0;
+        wall.restart();
+        cpu = cpu_seconds();
+        run_event_loop(5000);
+        seconds = static_cast<double>(wall.nsecsElapsed()) / 1e9;
+        state.counters["paused_cpu_ms"] = (cpu_seconds() - cpu) * 1000;
+        // The one timer event that ends the measurement is the bench's own.
+        state.counters["paused_timer_events"] = static_cast<double>(watch.timer_events);
+        state.counters["paused_s"] = seconds;
+    }
+}
+BENCHMARK(cpu_n5)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 }  // namespace
 

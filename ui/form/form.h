@@ -34,7 +34,8 @@ public:
     form& operator=(const form&) = delete;
 
     const char* name() const { return name_; }
-    scheduler& timers() const { return *scheduler_; }
+    // What runs this window's timers.
+    scheduler& timer_port() const { return *scheduler_; }
 
     const std::string& Caption() const { return caption_; }
     // Outer size, frame included, as the window's layout code reads and writes it.
@@ -64,7 +65,6 @@ public:
 
     // Every control and control-array element, in order of creation.
     const std::vector<control*>& controls() const { return controls_; }
-    const std::vector<timer*>& timer_list() const { return timers_; }
 
     // Switch every timer off: the window is going away.
     void stop_timers();

@@ -12,20 +12,20 @@ timer::timer(form& owner, const char* name, int interval_ms)
 }
 
 timer::~timer() {
-    owner_->timers().timer_gone(*this);
+    owner_->timer_port().timer_gone(*this);
     owner_->leave(*this);
 }
 
 void timer::Enabled(bool value) {
     if (enabled_ == value) return;
     enabled_ = value;
-    owner_->timers().timer_changed(*this);
+    owner_->timer_port().timer_changed(*this);
 }
 
 void timer::Interval(int milliseconds) {
     if (interval_ == milliseconds) return;
     interval_ = milliseconds;
-    if (enabled_) owner_->timers().timer_changed(*this);
+    if (enabled_) owner_->timer_port().timer_changed(*this);
 }
 
 }  // namespace ui

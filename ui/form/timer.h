@@ -26,9 +26,12 @@ public:
 
     std::function<void()> Timer;  // the tick handler
 
-    // Called by the scheduler when the interval has passed.
+    // Called by the scheduler when the interval has passed. The handler runs
+    // from a copy, since it may destroy this timer (closing its window).
     void tick() {
-        if (enabled_ && Timer) Timer();
+        if (!enabled_ || !Timer) return;
+        auto handler = Timer;
+        handler();
     }
 
 private:

@@ -22,6 +22,12 @@ void virtual_clock::timer_changed(timer& changed) {
 
 void virtual_clock::timer_gone(timer& gone) { disarm(gone); }
 
+std::vector<virtual_clock::armed>::iterator virtual_clock::next_armed() {
+    return std::min_element(armed_.begin(), armed_.end(), [](const armed& a, const armed& b) {
+        return a.due != b.due ? a.due < b.due : a.order < b.order;
+    });
+}
+
 bool virtual_clock::step() {
     if (!posted_.empty()) {
         auto task = std::move(posted_.front());
@@ -29,10 +35,8 @@ bool virtual_clock::step() {
         task();
         return true;
     }
-    if (armed_.empty()) return false;
-    auto next = std::min_element(armed_.begin(), armed_.end(), [](const armed& a, const armed& b) {
-        return a.due != b.due ? a.due < b.due : a.order < b.order;
-    });
+    auto next = next_armed();
+    if (next == armed_.end()) return false;
     timer& due = *next->which;
     now_ = next->due;
     next->due += due.Interval();  // keeps its place among timers due together
@@ -42,10 +46,8 @@ bool virtual_clock::step() {
 
 bool virtual_clock::run_until(const std::function<bool()>& done, milliseconds deadline) {
     while (!done()) {
-        const bool tick_is_next = posted_.empty();
-        if (tick_is_next) {
-            auto next = std::min_element(armed_.begin(), armed_.end(),
-                                         [](const armed& a, const armed& b) { return a.due < b.due; });
+        if (posted_.empty()) {  // a tick is next
+            auto next = next_armed();
             if (next == armed_.end() || next->due > deadline) return false;
         }
         step();

@@ -18,6 +18,8 @@ public:
     using milliseconds = std::int64_t;
 
     milliseconds now() const { return now_; }
+    // Nothing posted and no timer armed: nothing would ever run.
+    bool idle() const { return posted_.empty() && armed_.empty(); }
 
     // Run one posted task, or else advance to the next tick and run it.
     // False when nothing is left to run.
@@ -37,6 +39,8 @@ private:
         std::uint64_t order;
     };
     void disarm(timer& which);
+    // The timer that ticks next: the earliest due, the first armed among ties.
+    std::vector<armed>::iterator next_armed();
 
     std::vector<armed> armed_;
     std::deque<std::function<void()>> posted_;

@@ -1,36 +1,76 @@
-// Starts, restarts and stops a QTimer as its model timer is switched on and off.
+// Wakes the event loop for the real-time schedule, and runs due ticks ahead of input.
 #include "ui/qt/qt_scheduler.h"
 
-#include "ui/form/timer.h"
+#include <QCoreApplication>
+#include <QEvent>
 
 namespace qt_host {
 
+qt_scheduler::qt_scheduler(QObject* parent) : qt_scheduler(steady_, parent) {}
+
+qt_scheduler::qt_scheduler(ui::monotonic_source& time, QObject* parent)
+    : QObject(parent), time_(&time), schedule_(time) {
+    wake_.setSingleShot(true);
+    wake_.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&wake_, &QTimer::timeout, this, [this] { run_due(); });
+    if (QCoreApplication* app = QCoreApplication::instance()) app->installEventFilter(this);
+}
+
+qt_scheduler::~qt_scheduler() {
+    if (QCoreApplication* app = QCoreApplication::instance()) app->removeEventFilter(this);
+}
+
 void qt_scheduler::timer_changed(ui::timer& changed) {
-    auto& q = running_[&changed];
-    if (!changed.Enabled() || changed.Interval() <= 0) {
-        if (q) q->stop();
-        return;
-    }
-    if (!q) {
-        q = std::make_unique<QTimer>();
-        q->setTimerType(Qt::PreciseTimer);
-        ui::timer* model = &changed;
-        QObject::connect(q.get(), &QTimer::timeout, this, [model] { model->tick(); });
-    }
-    q->start(changed.Interval());  // (re)starts the countdown from now
+    schedule_.timer_changed(changed);
+    rearm();
 }
 
 void qt_scheduler::timer_gone(ui::timer& gone) {
-    // The timer may be going away inside its own tick: let Qt delete it later.
-    if (auto found = running_.find(&gone); found != running_.end()) {
-        found->second->stop();
-        found->second.release()->deleteLater();
-        running_.erase(found);
-    }
+    schedule_.timer_gone(gone);
+    rearm();
 }
 
 void qt_scheduler::post(std::function<void()> task) {
-    QMetaObject::invokeMethod(this, std::move(task), Qt::QueuedConnection);
+    schedule_.post(std::move(task));
+    rearm();  // at once: after the event being handled, before any tick
+}
+
+void qt_scheduler::run_due() {
+    // A tick that opens a modal box runs a nested event loop; the ticks wait
+    // for it, and the outer run arms the QTimer again when it ends.
+    if (schedule_.running()) return;
+    schedule_.run_due();
+    rearm();
+}
+
+void qt_scheduler::rearm() {
+    if (schedule_.running()) return;  // run_due arms it on its way out
+    const auto wake = schedule_.next_wake();
+    if (!wake) {
+        wake_.stop();
+        return;
+    }
+    // Whole milliseconds, rounded up: waking early would only cost a second wake-up.
+    const auto wait = *wake - time_->now();
+    constexpr ui::real_time_schedule::nanoseconds ms = 1'000'000;
+    wake_.start(wait <= 0 ? 0 : static_cast<int>((wait + ms - 1) / ms));
+}
+
+bool qt_scheduler::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::ShortcutOverride:
+    case QEvent::InputMethod:
+        run_due();
+        break;
+    default:
+        break;
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 }  // namespace qt_host
