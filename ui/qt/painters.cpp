@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "ui/qt/pictures.h"
 
@@ -19,6 +20,17 @@ QRect pixels(const ui::bounds& area) {
     return QRect(left, top, px(double{area.left} + area.width) - left, px(double{area.top} + area.height) - top);
 }
 
+namespace {
+QRectF exact_pixels(const ui::bounds& area) {
+    return {to_pixels(area.left), to_pixels(area.top), to_pixels(area.width), to_pixels(area.height)};
+}
+}  // namespace
+
+QRect painted_extent(const ui::control& which, const ui::bounds& area) {
+    if (which.kind() == ui::control_kind::shape) return exact_pixels(area).toAlignedRect();
+    return pixels(area);
+}
+
 QColor colour_of(ui::colour c, const QPalette& palette) {
     if (c & 0x80000000u) return palette.color(QPalette::Base);  // a system colour
     return QColor(static_cast<int>(c & 0xFF), static_cast<int>((c >> 8) & 0xFF),
@@ -26,10 +38,24 @@ QColor colour_of(ui::colour c, const QPalette& palette) {
 }
 
 QFont font_of(const ui::font_spec& wanted, const QFont& fallback) {
+    // A frame paints the same two or three fonts again and again.
+    struct made {
+        ui::font_spec spec;
+        QString base;
+        QFont font;
+    };
+    static std::vector<made> fonts;
+    const QString base = fallback.key();
+    for (const made& each : fonts)
+        if (each.spec.family == wanted.family && each.spec.points == wanted.points &&
+            each.spec.bold == wanted.bold && each.base == base)
+            return each.font;
     QFont font = fallback;
     if (!wanted.family.empty()) font.setFamily(QString::fromStdString(wanted.family));
     if (wanted.points > 0) font.setPixelSize(static_cast<int>(std::lround(wanted.points * 4.0 / 3.0)));
     font.setBold(wanted.bold);
+    if (fonts.size() >= 16) fonts.clear();
+    fonts.push_back({wanted, base, font});
     return font;
 }
 
@@ -73,8 +99,7 @@ void paint_label(QPainter& painter, const ui::label& label, const paint_context&
 
 // The largest circle that fits the box, centred, with a thin outline.
 void paint_shape(QPainter& painter, const ui::shape& marble, const paint_context& context) {
-    const QRectF area(to_pixels(marble.Left()), to_pixels(marble.Top()), to_pixels(marble.Width()),
-                      to_pixels(marble.Height()));
+    const QRectF area = exact_pixels(marble.area());
     const double d = std::min(area.width(), area.height());
     const QRectF disc(area.center().x() - d / 2, area.center().y() - d / 2, d, d);
     painter.save();

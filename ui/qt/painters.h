@@ -20,6 +20,10 @@ QRect pixels(const ui::bounds& area);
 double to_pixels(double twips);
 double to_twips(double pixels);
 
+// The pixels that painting a control at `area` can touch: its box, or for a
+// disc drawn at fractional pixels every pixel it reaches into.
+QRect painted_extent(const ui::control& which, const ui::bounds& area);
+
 // A model colour (0x00BBGGRR, or a system colour) as Qt's.
 QColor colour_of(ui::colour c, const QPalette& palette);
 // A model font: its family and points at the model's 96 dots an inch.

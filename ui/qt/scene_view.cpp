@@ -25,7 +25,6 @@ constexpr int fit_slack = 2;
 
 long column_of(double twips) { return static_cast<long>(std::floor(twips / column_twips)); }
 
-QRect with_edges(const QRect& box) { return box.adjusted(-1, -1, 1, 1); }  // antialiased edges
 
 }  // namespace
 
@@ -38,6 +37,7 @@ scene_view::scene_view(ui::form& model, pictures& faces, QWidget* parent)
     horizontalScrollBar()->setFocusPolicy(Qt::NoFocus);
     verticalScrollBar()->setFocusPolicy(Qt::NoFocus);
     viewport()->setAutoFillBackground(false);
+    viewport()->setAttribute(Qt::WA_OpaquePaintEvent);  // the paint loop fills every exposed pixel
     for (QScrollBar* bar : {horizontalScrollBar(), verticalScrollBar()}) {
         // One cell a click on an arrow; a page is the view's width, set with the ranges.
         bar->setSingleStep(pixels({0, 0, 615, 615}).width());
@@ -82,6 +82,7 @@ QPoint scene_view::shift_of(const ui::control& which) const {
 void scene_view::show_control(ui::control& which) {
     if (is_painted(which)) {
         file_in_columns(which, which.area());
+        if (!which.in_track_row()) painted_panel_.push_back(&which);
         return;
     }
     if (auto adapter = make_adapter(which, viewport(), faces_)) {
@@ -93,11 +94,11 @@ void scene_view::show_control(ui::control& which) {
 void scene_view::file_in_columns(ui::control& which, const ui::bounds& area) {
     for (long c = column_of(area.left), last = column_of(double{area.left} + area.width); c <= last; ++c)
         columns_[c].push_back(&which);
-    if (which.in_track_row()) widen_track_band(area);
+    if (which.in_track_row()) widen_track_band(which, area);
 }
 
-void scene_view::widen_track_band(const ui::bounds& area) {
-    const QRect box = with_edges(pixels(area));
+void scene_view::widen_track_band(const ui::control& which, const ui::bounds& area) {
+    const QRect box = painted_extent(which, area);
     if (track_top_ == track_bottom_) {
         track_top_ = box.top();
         track_bottom_ = box.top();
@@ -136,10 +137,11 @@ void scene_view::control_changed(ui::control& changed, const ui::bounds& before)
         take_from_columns(changed, before);
         file_in_columns(changed, now);
     } else if (changed.in_track_row()) {
-        widen_track_band(now);  // a jumping marble rises above the cells
+        widen_track_band(changed, now);  // a jumping marble rises above the cells
     }
     // Redraw where it was and where it is.
-    viewport()->update(with_edges(pixels(before).united(pixels(now))).translated(-shift_of(changed)));
+    viewport()->update(
+        painted_extent(changed, before).united(painted_extent(changed, now)).translated(-shift_of(changed)));
     if (changed.kind() == ui::control_kind::shape && changed.in_track_row() && changed.Visible() &&
         before.left != now.left)
         follow(changed);
@@ -175,10 +177,16 @@ void scene_view::resizeEvent(QResizeEvent* event) {
 void scene_view::scrollContentsBy(int dx, int dy) {
     // Vertically the whole scene moves, widgets and all.
     if (dy != 0) viewport()->scroll(0, dy);
-    // Sideways only the track row moves: its band is painted anew.
-    if (dx != 0)
-        viewport()->update(QRect(0, track_top_ - verticalScrollBar()->value(), viewport()->width(),
-                                 track_bottom_ - track_top_));
+    if (dx == 0) return;
+    // Sideways only the track row moves: its band is shifted, and a panel
+    // item that stands in the band (the sign) is painted back in its place.
+    const QRect band(0, track_top_ - verticalScrollBar()->value(), viewport()->width(), track_bottom_ - track_top_);
+    viewport()->scroll(dx, 0, band);
+    for (const ui::control* item : painted_panel_) {
+        if (!item->Visible()) continue;
+        const QRect at = painted_extent(*item, item->area()).translated(-shift_of(*item));
+        if (at.intersects(band)) viewport()->update(at.united(at.translated(dx, 0)) & band);
+    }
 }
 
 void scene_view::wheelEvent(QWheelEvent* event) {
@@ -238,7 +246,7 @@ void scene_view::paintEvent(QPaintEvent* event) {
             auto found = columns_.find(c);
             if (found == columns_.end()) continue;
             for (const ui::control* each : found->second)
-                if (each->Visible() && with_edges(pixels(each->area())).translated(-shift_of(*each)).intersects(exposed))
+                if (each->Visible() && painted_extent(*each, each->area()).translated(-shift_of(*each)).intersects(exposed))
                     items.push_back(each);
         }
     }

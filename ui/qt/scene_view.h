@@ -49,7 +49,7 @@ private:
     void show_control(ui::control& which);
     void file_in_columns(ui::control& which, const ui::bounds& area);
     void take_from_columns(ui::control& which, const ui::bounds& area);
-    void widen_track_band(const ui::bounds& area);
+    void widen_track_band(const ui::control& which, const ui::bounds& area);
     void place(const ui::control& which, QWidget& widget) const;
     void place_widgets();
     void follow(const ui::control& moving);
@@ -62,6 +62,8 @@ private:
     // Painted controls by column of the scene, so that painting a region
     // touches only what stands there, however long the track.
     std::unordered_map<long, std::vector<ui::control*>> columns_;
+    // The painted controls that stay in view while the track scrolls.
+    std::vector<const ui::control*> painted_panel_;
     // The rows of the view that the track row has ever painted, in scene pixels.
     int track_top_ = 0, track_bottom_ = 0;
     QElapsedTimer user_scrolled_;
