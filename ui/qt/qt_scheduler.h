@@ -11,6 +11,7 @@
 namespace qt_host {
 
 class qt_scheduler : public QObject, public ui::scheduler {
+    Q_OBJECT
 public:
     using QObject::QObject;
 

@@ -14,6 +14,7 @@ class pictures;
 class list_model;
 
 class scene_view : public QAbstractScrollArea, private ui::form_observer {
+    Q_OBJECT
 public:
     scene_view(ui::form& model, pictures& faces, QWidget* parent = nullptr);
     ~scene_view() override;
