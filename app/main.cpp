@@ -23,6 +23,7 @@ int main(int argc, char** argv) {
     }
     QApplication application(argc, argv);
     QApplication::setApplicationName("marble-exchange");
+    QApplication::setDesktopFileName(QStringLiteral(MARBLE_APP_ID));  // ties the windows to the desktop entry and its icon
     QApplication::setQuitOnLastWindowClosed(false);  // the program quits when its last window closes
     QImageReader::setAllocationLimit(64);
 

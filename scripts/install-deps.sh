@@ -8,6 +8,9 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libgl-dev
   fonts-liberation
   xvfb xauth xdotool
+  desktop-file-utils appstream man-db
+  python3-pyatspi at-spi2-core dbus-daemon dbus-session-bus-common
+  dpkg-dev file
 )
 
 missing=()

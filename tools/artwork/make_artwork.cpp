@@ -1,6 +1,7 @@
-// make-artwork: draws Vorla 5151's button faces, backdrop and icon into a directory.
+// make-artwork: draws Vorla 5151's button faces, backdrop and icons, at 1x and 2x, into a directory.
 #include <QColor>
 #include <QDir>
+#include <QFile>
 #include <QFont>
 #include <QFontDatabase>
 #include <QGuiApplication>
@@ -13,6 +14,7 @@
 #include <QTransform>
 
 #include <cmath>
+#include <functional>
 
 namespace {
 
@@ -36,7 +38,7 @@ constexpr int kLayoutW = 325, kLayoutH = 369;
 constexpr QSize kFaceSize(48, 41);
 constexpr QRect kUpperPanel(28, 3, 270, 135);
 constexpr QRect kLowerPanel(3, 144, 318, 220);
-constexpr int kButtonTop = kUpperPanel.top() + 23;   // the row of four buttons
+constexpr int kButtonTop = kUpperPanel.top() + 23;  // the row of four buttons
 constexpr int kSliderBottom = kButtonTop + 41 + 20 + 25;
 constexpr QRect kAllMoves(16, 177, 145, 168);
 constexpr QRect kSolutionMoves(kAllMoves.right() + 1 + 5, 177, 132, 168);
@@ -45,8 +47,7 @@ enum class Symbol { Play, Pause, Resume, Reset };
 
 // Fine horizontal stripes, two light rows then one dark, counted from the
 // backdrop's top so that a face placed at `originY` lines up with it.
-QBrush stripeBrush(int originY)
-{
+QBrush stripeBrush(int originY) {
     QImage tile(1, 3, QImage::Format_RGB32);
     tile.setPixelColor(0, 0, kStripeLight);
     tile.setPixelColor(0, 1, kStripeLight);
@@ -56,32 +57,27 @@ QBrush stripeBrush(int originY)
     return brush;
 }
 
-QString boldFamily()
-{
+QString boldFamily() {
     const QStringList families = QFontDatabase::families();
-    for (const QString &name : {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")})
-        if (families.contains(name))
-            return name;
+    for (const QString& name : {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")})
+        if (families.contains(name)) return name;
     return QStringLiteral("Sans Serif");
 }
 
-QFont boldFont(int pixelSize)
-{
+QFont boldFont(int pixelSize) {
     QFont font(boldFamily());
     font.setPixelSize(pixelSize);
     font.setBold(true);
     return font;
 }
 
-QPen outlinePen(const QColor &colour, qreal width = 1.5)
-{
+QPen outlinePen(const QColor& colour, qreal width = 1.5) {
     return QPen(colour, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
 }
 
 // The emblem in the middle of a face, centred on `c`.
-void drawSymbol(QPainter &p, Symbol symbol, QPointF c, bool pressed)
-{
-    auto tone = [pressed](const QColor &colour) { return pressed ? colour.darker(125) : colour; };
+void drawSymbol(QPainter& p, Symbol symbol, QPointF c, bool pressed) {
+    auto tone = [pressed](const QColor& colour) { return pressed ? colour.darker(125) : colour; };
     p.setPen(outlinePen(tone(kOutline)));
     switch (symbol) {
     case Symbol::Play: {
@@ -115,15 +111,23 @@ void drawSymbol(QPainter &p, Symbol symbol, QPointF c, bool pressed)
     }
 }
 
+// A picture of `size` logical pixels at `scale` device pixels each, drawn in
+// logical coordinates, so that the 2x twin is the same drawing, only finer.
+QImage canvas(QSize size, int scale) {
+    QImage image(size * scale, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    return image;
+}
+
 // One 48x41 button face: an orange rounded square on the backdrop's stripes.
 // A pressed face sinks one notch down-right, darkens, and casts its shadow up-left.
-QImage drawFace(Symbol symbol, bool pressed)
-{
-    QImage image(kFaceSize, QImage::Format_RGB32);
+QImage drawFace(Symbol symbol, bool pressed, int scale) {
+    QImage image = canvas(kFaceSize, scale);
     QPainter p(&image);
+    p.scale(scale, scale);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
-    p.fillRect(image.rect(), stripeBrush(kButtonTop));
+    p.fillRect(QRect(QPoint(0, 0), kFaceSize), stripeBrush(kButtonTop));
 
     const QRectF raised(4, 2, 38, 34);
     const QRectF body = pressed ? raised.translated(2, 2) : raised;
@@ -158,32 +162,29 @@ QImage drawFace(Symbol symbol, bool pressed)
 }
 
 // A striped panel with rounded corners, framed in dark green.
-void drawPanel(QPainter &p, const QRect &area)
-{
+void drawPanel(QPainter& p, const QRect& area) {
     p.setPen(QPen(kFrameGreen, 2));
     p.setBrush(stripeBrush(0));
     p.drawRoundedRect(QRectF(area).adjusted(1, 1, -1, -1), 10, 10);
 }
 
 // A white area where a list box will sit, with a thin sunken rim.
-void drawListWell(QPainter &p, const QRect &area, const QString &heading)
-{
+void drawListWell(QPainter& p, const QRect& area, const QString& heading) {
     p.setPen(QPen(kFrameGreen, 1));
     p.setBrush(Qt::white);
     p.drawRect(QRectF(area).adjusted(-0.5, -0.5, 0.5, 0.5));
     p.setPen(kInkGreen);
     p.setFont(boldFont(14));
-    p.drawText(QRect(area.left(), area.top() - 26, area.width(), 22),
-               Qt::AlignHCenter | Qt::AlignBottom, heading);
+    p.drawText(QRect(area.left(), area.top() - 26, area.width(), 22), Qt::AlignHCenter | Qt::AlignBottom,
+               heading);
 }
 
 // The 325x369 backdrop: the upper panel frames the buttons and the speed slider,
 // the lower panel holds the two move lists.
-QImage drawLayout()
-{
-    QImage image(kLayoutW, kLayoutH, QImage::Format_RGB32);
-    image.fill(Qt::white);
+QImage drawLayout(int scale) {
+    QImage image = canvas(QSize(kLayoutW, kLayoutH), scale);
     QPainter p(&image);
+    p.scale(scale, scale);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
 
@@ -201,44 +202,93 @@ QImage drawLayout()
     return image;
 }
 
-// The icon: a yellow ring, a red ring, a yellow ring and a red centre, in flat
-// 16-colour tones with a hard edge on a transparent ground.
-QImage drawIcon(int size)
+// The icon: a yellow ring, a red ring, a yellow ring and a red centre, on a
+// transparent ground. Up to 32 pixels it keeps the flat 16-colour tones with a
+// hard edge; larger sizes smooth the edges of the rings.
+const QColor kIconYellow(0xff, 0xff, 0x00);
+const QColor kIconRed(0xff, 0x00, 0x00);
+
+int iconBand(double distance)  // 0 the outer ring .. 3 the centre, -1 outside
 {
+    return distance > 1.0 ? -1 : distance > 0.75 ? 0 : distance > 0.5 ? 1 : distance > 0.25 ? 2 : 3;
+}
+
+QImage drawIcon(int size) {
     QImage image(size, size, QImage::Format_ARGB32);
     image.fill(Qt::transparent);
-    const QColor yellow(0xff, 0xff, 0x00), red(0xff, 0x00, 0x00);
     const double half = size / 2.0;
+    const int samples = size <= 32 ? 1 : 4;  // per pixel and axis
     for (int y = 0; y < size; ++y) {
         for (int x = 0; x < size; ++x) {
-            const double d = std::hypot(x + 0.5 - half, y + 0.5 - half) / half;
-            if (d > 1.0)
-                continue;
-            const int band = d > 0.75 ? 0 : d > 0.5 ? 1 : d > 0.25 ? 2 : 3;
-            image.setPixelColor(x, y, band % 2 == 0 ? yellow : red);
+            double red = 0, green = 0, cover = 0;
+            for (int sy = 0; sy < samples; ++sy) {
+                for (int sx = 0; sx < samples; ++sx) {
+                    const double px = x + (sx + 0.5) / samples, py = y + (sy + 0.5) / samples;
+                    const int band = iconBand(std::hypot(px - half, py - half) / half);
+                    if (band < 0) continue;
+                    const QColor& tone = band % 2 == 0 ? kIconYellow : kIconRed;
+                    red += tone.red();
+                    green += tone.green();
+                    cover += 1;
+                }
+            }
+            if (cover == 0) continue;
+            const double n = samples * samples;
+            image.setPixelColor(x, y,
+                                QColor(int(std::lround(red / cover)), int(std::lround(green / cover)), 0,
+                                       int(std::lround(255 * cover / n))));
         }
     }
     return image;
 }
 
-bool save(const QImage &image, const QString &path, int quality = -1)
-{
-    const bool ok = image.save(path, nullptr, quality);
+// The same rings as a scalable icon.
+QString iconSvg() {
+    QString svg = QStringLiteral(
+        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+        "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"256\" height=\"256\" "
+        "viewBox=\"0 0 256 256\">\n"
+        "  <title>Marble Exchange</title>\n");
+    for (int band = 0; band < 4; ++band) {
+        const QColor& tone = band % 2 == 0 ? kIconYellow : kIconRed;
+        svg += QStringLiteral("  <circle cx=\"128\" cy=\"128\" r=\"%1\" fill=\"%2\"/>\n")
+                   .arg(128 - 32 * band)
+                   .arg(tone.name());
+    }
+    return svg + QStringLiteral("</svg>\n");
+}
+
+bool report(bool ok, const QString& path) {
     QTextStream(ok ? stdout : stderr) << (ok ? "wrote " : "could not write ") << path << '\n';
     return ok;
 }
 
+bool save(const QImage& image, const QString& path, int quality = -1) {
+    return report(image.save(path, nullptr, quality), path);
+}
+
+bool saveText(const QString& text, const QString& path) {
+    QFile file(path);
+    const QByteArray bytes = text.toUtf8();
+    return report(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size(), path);
+}
+
+// NAME.EXT and its twin NAME@2x.EXT, for Qt to choose by device pixel ratio.
+bool saveBoth(const std::function<QImage(int scale)>& draw, const QString& path, int quality = -1) {
+    const qsizetype dot = path.lastIndexOf('.');
+    return save(draw(1), path, quality) & save(draw(2), path.left(dot) + "@2x" + path.mid(dot), quality);
+}
+
 }  // namespace
 
-int main(int argc, char *argv[])
-{
+int main(int argc, char* argv[]) {
     QGuiApplication app(argc, argv);
     if (argc < 2) {
         QTextStream(stderr) << "usage: make-artwork OUTPUT_DIR\n";
         return 2;
     }
     const QDir out(QString::fromLocal8Bit(argv[1]));
-    for (const char *sub : {"faces", "icon", "runtime"}) {
+    for (const char* sub : {"faces", "icon", "runtime"}) {
         if (!out.mkpath(QString::fromLatin1(sub))) {
             QTextStream(stderr) << "could not create " << out.filePath(QString::fromLatin1(sub)) << '\n';
             return 1;
@@ -246,20 +296,28 @@ int main(int argc, char *argv[])
     }
 
     bool ok = true;
-    ok &= save(drawFace(Symbol::Play, false), out.filePath("faces/play.png"));
-    ok &= save(drawFace(Symbol::Pause, false), out.filePath("faces/pause.png"));
-    ok &= save(drawFace(Symbol::Resume, false), out.filePath("faces/resume.png"));
-    ok &= save(drawFace(Symbol::Reset, false), out.filePath("faces/reset.png"));
-    ok &= save(drawLayout(), out.filePath("faces/layout.png"));
+    auto face = [](Symbol symbol, bool pressed) {
+        return [=](int scale) { return drawFace(symbol, pressed, scale); };
+    };
+    ok &= saveBoth(face(Symbol::Play, false), out.filePath("faces/play.png"));
+    ok &= saveBoth(face(Symbol::Pause, false), out.filePath("faces/pause.png"));
+    ok &= saveBoth(face(Symbol::Resume, false), out.filePath("faces/resume.png"));
+    ok &= saveBoth(face(Symbol::Reset, false), out.filePath("faces/reset.png"));
+    ok &= saveBoth(drawLayout, out.filePath("faces/layout.png"));
 
-    ok &= save(drawIcon(32), out.filePath("icon/marble-exchange-32.png"));
-    ok &= save(drawIcon(16), out.filePath("icon/marble-exchange-16.png"));
+    // The window icon at 16 and 32 with their twins, and the sizes of the icon theme.
+    for (int size : {16, 22, 24, 32, 48, 64, 128, 256})
+        ok &= save(drawIcon(size), out.filePath(QStringLiteral("icon/marble-exchange-%1.png").arg(size)));
+    for (int size : {16, 32})
+        ok &= save(drawIcon(2 * size),
+                   out.filePath(QStringLiteral("icon/marble-exchange-%1@2x.png").arg(size)));
+    ok &= saveText(iconSvg(), out.filePath("icon/marble-exchange.svg"));
 
     constexpr int jpegQuality = 92;
-    ok &= save(drawFace(Symbol::Play, true), out.filePath("runtime/buttonclick.jpg"), jpegQuality);
-    ok &= save(drawFace(Symbol::Pause, false), out.filePath("runtime/pause.jpg"), jpegQuality);
-    ok &= save(drawFace(Symbol::Pause, true), out.filePath("runtime/pauseclick.jpg"), jpegQuality);
-    ok &= save(drawFace(Symbol::Resume, false), out.filePath("runtime/resume.jpg"), jpegQuality);
-    ok &= save(drawFace(Symbol::Resume, true), out.filePath("runtime/resumeclick.jpg"), jpegQuality);
+    ok &= saveBoth(face(Symbol::Play, true), out.filePath("runtime/buttonclick.jpg"), jpegQuality);
+    ok &= saveBoth(face(Symbol::Pause, false), out.filePath("runtime/pause.jpg"), jpegQuality);
+    ok &= saveBoth(face(Symbol::Pause, true), out.filePath("runtime/pauseclick.jpg"), jpegQuality);
+    ok &= saveBoth(face(Symbol::Resume, false), out.filePath("runtime/resume.jpg"), jpegQuality);
+    ok &= saveBoth(face(Symbol::Resume, true), out.filePath("runtime/resumeclick.jpg"), jpegQuality);
     return ok ? 0 : 1;
 }

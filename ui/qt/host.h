@@ -17,6 +17,7 @@ class scene_view;
 
 // A top-level window that shows one model window.
 class form_window : public QWidget {
+    Q_OBJECT
 public:
     form_window(ui::form& model, pictures& faces, std::function<void()> closed_by_user);
     scene_view& view() const { return *view_; }

@@ -8,6 +8,7 @@
 namespace qt_host {
 
 class line_edit : public QLineEdit {
+    Q_OBJECT
 public:
     line_edit(ui::text_box& model, QWidget* parent);
     // Show the model's text and caret.

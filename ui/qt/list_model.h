@@ -8,6 +8,7 @@
 namespace qt_host {
 
 class list_model : public QAbstractListModel, private ui::list_listener {
+    Q_OBJECT
 public:
     explicit list_model(ui::list_box& lines, QObject* parent = nullptr);
     ~list_model() override;

@@ -7,6 +7,7 @@
 namespace qt_host {
 
 class picture_button : public QAbstractButton {
+    Q_OBJECT
 public:
     explicit picture_button(QWidget* parent = nullptr);
     void set_face(const QPixmap& face);

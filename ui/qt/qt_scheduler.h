@@ -14,6 +14,7 @@ namespace qt_host {
 // is painted once. Ticks due before a click or a key press run before the
 // press is handled: an event filter on the application sees it first.
 class qt_scheduler : public QObject, public ui::scheduler {
+    Q_OBJECT
 public:
     explicit qt_scheduler(QObject* parent = nullptr);
     // On another clock than steady_clock, for tests; `time` must outlive this.

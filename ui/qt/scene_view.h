@@ -19,6 +19,7 @@ class widget_adapter;
 // lists, the sign) stays in view, centred in the view as the layout centres
 // it in the scene. Vertical scrolling, where needed, moves everything.
 class scene_view : public QAbstractScrollArea, private ui::form_observer {
+    Q_OBJECT
 public:
     scene_view(ui::form& model, pictures& faces, QWidget* parent = nullptr);
     ~scene_view() override;
