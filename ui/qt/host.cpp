@@ -10,6 +10,7 @@
 #include <QShortcut>
 #include <QVBoxLayout>
 
+#include "ui/qt/accessibility.h"
 #include "ui/qt/scene_view.h"
 
 namespace qt_host {
@@ -63,8 +64,9 @@ void form_window::closeEvent(QCloseEvent* event) {
     if (!closing_for_program_ && closed_by_user_) closed_by_user_();
 }
 
-host::host()
-    : app_(program::program_ports{timers_, *this, *this, faces_}, *this) {}
+host::host() : app_(program::program_ports{timers_, *this, *this, faces_}, *this) {
+    install_accessible_windows();
+}
 
 host::~host() {
     for (auto& [model, window] : windows_)

@@ -12,6 +12,7 @@
 
 #include "ui/form/list_box.h"
 #include "ui/form/text_box.h"
+#include "ui/qt/accessibility.h"
 #include "ui/qt/line_edit.h"
 #include "ui/qt/list_model.h"
 #include "ui/qt/picture_button.h"
@@ -21,6 +22,7 @@ namespace qt_host {
 
 widget_adapter::widget_adapter(ui::control& model, QWidget* widget) : model_(&model), widget_(widget) {
     widget->setObjectName(QString::fromLatin1(model.name()));
+    widget->setAccessibleName(accessible_name(model));
 }
 
 widget_adapter::~widget_adapter() { detach(); }
@@ -70,7 +72,6 @@ public:
         : widget_adapter(model, new picture_button(parent)), faces_(faces) {
         auto& button = static_cast<picture_button&>(widget());
         button.setToolTip(QString::fromStdString(model.ToolTipText()));
-        button.setAccessibleName(QString::fromStdString(model.ToolTipText()));
         keep(QObject::connect(&button, &QAbstractButton::clicked, [&model] { model.click(); }));
     }
 
@@ -90,7 +91,6 @@ public:
         bar.setSingleStep(model.SmallChange());
         bar.setPageStep(model.LargeChange());
         bar.setValue(model.Value());
-        bar.setAccessibleName(QString::fromLatin1(model.name()));
         keep(QObject::connect(&bar, &QSlider::valueChanged, [&model](int value) { model.Value(value); }));
     }
 
@@ -136,7 +136,6 @@ public:
         view.setTextElideMode(Qt::ElideNone);
         view.setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
         view.setEditTriggers(QAbstractItemView::NoEditTriggers);
-        view.setAccessibleName(QString::fromLatin1(model.name()));
         // Appending keeps the scroll position and the selection: the view
         // only learns how wide the new line is.
         keep(QObject::connect(lines_, &QAbstractItemModel::rowsInserted, &view,
