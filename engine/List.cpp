@@ -21,15 +21,21 @@ void List::release(elmt* element) {
     free_ = element;
 }
 
-// Gives back an element and everything after it along next1. The caller has
+// Gives back an element and everything after it along next1, and returns
+// how far along that chain the cursor was (-1: not there). The caller has
 // just cut the only link into that chain.
-void List::release_chain(elmt* element) {
-    while (element != nullptr) {
-        if (element == cursor_.at) cursor_.at = nullptr;
+list_position List::release_chain(elmt* element) {
+    list_position cursor_at = -1;
+    for (list_position i = 0; element != nullptr; ++i) {
+        if (element == cursor_.at) {
+            cursor_.at = nullptr;
+            cursor_at = i;
+        }
         elmt* next = element->next1();
         release(element);
         element = next;
     }
+    return cursor_at;
 }
 
 // Gives back everything an empty list still reaches when an append replaces
@@ -96,10 +102,12 @@ void List::addlastelmt(std::int16_t newinfo) {
         // E's placeholder prev and whatever last's next1 led to (the
         // placeholder, or the elements removed since the last append) are
         // reached by nothing once these two links change. The walk up to
-        // last is untouched, so a cursor there or before it stays.
+        // last is untouched, so a cursor there or before it stays, and one
+        // in what is cut off steps back to last.
         release(e->prev());
         e->prev(last_);
-        release_chain(last_->next1());
+        if (const list_position cut = release_chain(last_->next1()); cut >= 0)
+            cursor_ = {cursor_.position - cut - 1, last_};
         last_->next1(e);
     }
     last_ = e;
@@ -135,7 +143,7 @@ std::int16_t List::walk_from_first(list_position position) const {
 // The cursor's element lies on the walk at the cursor's position, and no
 // element before it holds 0. Every change keeps that true or drops the cursor:
 // - an append changes links only after last, and what lay after last goes
-//   back to the pool (dropping the cursor if it pointed there);
+//   back to the pool (a cursor there steps back to last);
 // - a removal changes no link and writes -9999, never 0;
 // - an increment drops it when it writes a 0 anywhere but at its element.
 // So a read of the cursor's position or a later one may start at the cursor.

@@ -22,7 +22,8 @@ using list_position = std::int64_t;
 // chain that starts at first (the elements of the list, then those removed
 // since the last append, then one placeholder), the placeholder before
 // first, and last. So the pool holds as many elements as the list was long
-// at its last append, plus two, however long the search has run.
+// at its last append, plus two (six for a fresh list: its two markers and
+// their neighbours), however long the search has run.
 //
 // A removed element stays readable past the end, through the new last
 // element's next1, until the next append overwrites that link; only then
@@ -56,7 +57,7 @@ public:
 private:
     elmt* fresh();
     void release(elmt* element);
-    void release_chain(elmt* element);
+    list_position release_chain(elmt* element);
     void release_content();
     bool empty() const { return first_->info() == missing; }
     std::int16_t walk_from_first(list_position position) const;
