@@ -110,7 +110,7 @@ struct plain_list {
 // (the top, one past it, one below it), anywhere, and again at the same place.
 TEST(List, RandomSequencesReadAsTheConventionsSayAndHoldOnlyWhatIsReachable) {
     std::mt19937 random(7);
-    const int specials[] = {missing, -1, -10000, 32766, 32767, -32768};
+    const int edge_values[] = {missing, -1, -10000, 32766, 32767, -32768};
     for (int sequence = 0; sequence < 40; ++sequence) {
         SCOPED_TRACE(sequence);
         std::optional<List> list;
@@ -120,7 +120,7 @@ TEST(List, RandomSequencesReadAsTheConventionsSayAndHoldOnlyWhatIsReachable) {
         for (int op = 0; op < 1500; ++op) {
             const auto choice = random() % 100;
             if (choice < 40) {
-                const int v = random() % 10 == 0 ? specials[random() % 6] : static_cast<int>(random() % 6);
+                const int v = random() % 10 == 0 ? edge_values[random() % 6] : static_cast<int>(random() % 6);
                 list->addlastelmt(static_cast<std::int16_t>(v));
                 model.add(v);
                 fresh = false;
