@@ -1,7 +1,12 @@
-// Benchmarks of the model: one whole run for N = 12, and ten million lines in a list box.
+// Benchmarks of the model: whole runs, a search step at any depth, and ten million lines in a list box.
 #include <benchmark/benchmark.h>
 #include <malloc.h>
 
+#include <algorithm>
+#include <cstdint>
+#include <memory>
+
+#include "engine/List.h"
 #include "engine/log_line.h"
 #include "ui/form/list_box.h"
 #include "ui/form/virtual_clock.h"
@@ -36,6 +41,70 @@ void whole_run_n12(benchmark::State& state) {
 BENCHMARK(whole_run_n12)->Unit(benchmark::kMillisecond);
 
 std::size_t heap_in_use() { return mallinfo2().uordblks; }
+
+// A whole run at the top speed of the slider, as `marble-trace N 1000` plays
+// it but without printing: the time, the log it leaves, the heap it holds at
+// the end per log line, and the most elements the search stack ever held
+// (the stack follows the path, about N^2 + 2N, whatever the run's length).
+void whole_run_top_speed(benchmark::State& state) {
+    const int n = static_cast<int>(state.range(0));
+    double lines = 0, heap_per_line = 0, most_stack = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        const std::size_t before = heap_in_use();
+        auto session = std::make_unique<program::headless_session>();
+        session->open_playground(n);
+        auto& pg = session->pg();
+        const engine::modul_tiroka& puzzle = session->app.state();
+        std::size_t most = 0;
+        auto step = pg.loop_utama.Timer;
+        pg.loop_utama.Timer = [&] {
+            step();
+            most = std::max(most, puzzle.move_stack->live_elements());
+        };
+        pg.Kecepatan.Value(1000);
+        state.ResumeTiming();
+        pg.play.click();
+        if (!session->run_to_success(INT64_MAX)) state.SkipWithError("the run did not finish");
+        state.PauseTiming();
+        lines = static_cast<double>(pg.langkah.ListCount());
+        heap_per_line = static_cast<double>(heap_in_use() - before) / lines;
+        most_stack = static_cast<double>(most);
+        session.reset();
+        state.ResumeTiming();
+    }
+    state.counters["log_lines"] = lines;
+    state.counters["heap_bytes_per_line"] = heap_per_line;
+    state.counters["most_stack_elements"] = most_stack;
+}
+BENCHMARK(whole_run_top_speed)->Arg(12)->Arg(18)->Arg(20)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+// The list work of a search step that moves forward and of one that takes
+// the move back, at a given depth: it costs the same at depth 5 as at 40000.
+void search_step_on_the_stack(benchmark::State& state) {
+    const auto depth = static_cast<engine::list_position>(state.range(0));
+    engine::List stack;
+    for (engine::list_position d = 0; d <= depth; ++d) stack.addlastelmt(1);
+    for (auto _ : state) {
+        // Forward: the top advances to a move, and a new top goes on.
+        stack.inclastelmt();
+        benchmark::DoNotOptimize(stack.operator_kurung(depth));
+        stack.addlastelmt(0);
+        // Back: the new top runs through its kinds, goes, and the move below is read.
+        for (int kind = 1; kind <= 5; ++kind) {
+            stack.inclastelmt();
+            benchmark::DoNotOptimize(stack.operator_kurung(depth + 1));
+        }
+        stack.dellastelmt();
+        benchmark::DoNotOptimize(stack.operator_kurung(depth));
+        if (stack.operator_kurung(depth) > 4) {  // keep the kinds below the top from running away
+            stack.dellastelmt();
+            stack.addlastelmt(1);
+        }
+    }
+    state.counters["stack_elements"] = static_cast<double>(stack.live_elements());
+}
+BENCHMARK(search_step_on_the_stack)->Arg(5)->Arg(400)->Arg(40000);
 
 // Ten million move-log lines, formatted as the search writes them, appended
 // to a list box; the heap it holds afterwards, per line.

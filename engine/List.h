@@ -1,6 +1,7 @@
 // List: the doubly linked list of elmt that holds the search stack.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <deque>
 
@@ -16,11 +17,17 @@ inline constexpr std::int16_t missing = -9999;
 // which for large N can pass 32767 moves.
 using list_position = std::int64_t;
 
-// The list owns its elements in an arena. An element that leaves the list
-// stays readable past the end (through the new last element's next1) until
-// the next append; nothing is freed before the list itself is initialised
-// again, so those reads are always safe. The arena grows by three elements
-// per append, at the same pace as the move log that every step writes.
+// The list owns its elements in a pool and gives an element back to the pool
+// the moment its own links stop reaching it. What they reach is always the
+// chain that starts at first (the elements of the list, then those removed
+// since the last append, then one placeholder), the placeholder before
+// first, and last. So the pool holds as many elements as the list was long
+// at its last append, plus two (six for a fresh list: its two markers and
+// their neighbours), however long the search has run.
+//
+// A removed element stays readable past the end, through the new last
+// element's next1, until the next append overwrites that link; only then
+// does it go back to the pool.
 class List {
 public:
     // The initialiser: an empty list, marked by first.info = -9999.
@@ -32,20 +39,44 @@ public:
     void inclastelmt();
     void dellastelmt();
     void addlastelmt(std::int16_t newinfo);
+    // The info at a position, counted from first; a walk that meets an info
+    // of 0 (or the end of the chain) stops there and reads 0.
     std::int16_t operator_kurung(list_position position) const;
 
-    void last(elmt* element) { last_ = element; }
+    // The list's own links. Nothing outside the list assigns them: the pool
+    // relies on knowing what the links reach. An assignment drops the read
+    // cursor, so reads stay those of the walk from first.
+    void last(elmt* element);
     elmt* last() const { return last_; }
-    void first(elmt* element) { first_ = element; }
+    void first(elmt* element);
     elmt* first() const { return first_; }
+
+    // Elements taken from the pool and not yet given back.
+    std::size_t live_elements() const { return live_; }
 
 private:
     elmt* fresh();
+    void release(elmt* element);
+    list_position release_chain(elmt* element);
+    void release_content();
     bool empty() const { return first_->info() == missing; }
+    std::int16_t walk_from_first(list_position position) const;
 
-    std::deque<elmt> arena_;
+    std::deque<elmt> slots_;  // a deque keeps every element where it is
+    elmt* free_ = nullptr;    // slots given back, linked through next1
+    std::size_t live_ = 0;
     elmt* first_ = nullptr;
     elmt* last_ = nullptr;
+
+    // Where the last read ended: the element at `position` on the walk from
+    // first, every element before it holding a non-zero info. While that
+    // stays true, a read of the same position, of a later one or of the one
+    // before resumes here instead of walking from first.
+    struct read_cursor {
+        list_position position = 0;
+        const elmt* at = nullptr;  // nullptr: no cursor
+    };
+    mutable read_cursor cursor_;
 };
 
 }  // namespace engine

@@ -123,6 +123,10 @@ void modul_tiroka::search_step(playground_port& playground) {
     }
     List& stack = *move_stack;
 
+    // Every read below is of the top or of the element under it: the list
+    // resumes each read where the last one ended, so a step costs the same
+    // at every depth.
+
     // Advance the top to the next kind to try, then on to the first legal one.
     stack.inclastelmt();
     for (;;) {

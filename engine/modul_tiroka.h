@@ -13,6 +13,9 @@ namespace engine {
 // Move kinds, tried in this order at every depth.
 enum move_kind : small { blue_jump = 1, red_jump = 2, blue_roll = 3, red_roll = 4 };
 
+// The depth step_count is read as a position in move_stack.
+static_assert(sizeof(count) == sizeof(list_position));
+
 // Cell values.
 inline constexpr small blue = 1;
 inline constexpr small red = -1;

@@ -1,9 +1,12 @@
 // Tests of the stepwise search: whole runs against the known counts, the first retreats, and the end of a run.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
+#include "engine/log_line.h"
+#include "list_walk.h"
 #include "logging_playground.h"
 
 using engine::modul_tiroka;
@@ -114,5 +117,53 @@ TEST(Search, WholeRunsMatchTheKnownCounts) {
         EXPECT_EQ(pg.effi.size(), static_cast<std::size_t>(r.moves));
         EXPECT_TRUE(m.is_solved());
         EXPECT_FALSE(pg.sign);  // the step before the success is always a move
+    }
+}
+
+namespace {
+// The move kind that a log line of the current path names.
+int kind_of(const std::string& line) {
+    const std::string_view labels[] = {engine::blue_jump_label, engine::red_jump_label,
+                                       engine::blue_roll_label, engine::red_roll_label};
+    for (int kind = 1; kind <= 4; ++kind)
+        if (line.find(labels[kind - 1]) != std::string::npos) return kind;
+    return 0;
+}
+}  // namespace
+
+// After every step of whole runs, the stack read by position gives what the
+// walk from first gives, and below the top it holds the kinds of the moves
+// on the current path (the Effi log). (In a debug build the list checks
+// every read of the search against that walk as well.) The list holds only
+// the path and what was removed since the last append: never more elements
+// than the deepest path so far, plus the removed top and two placeholders.
+TEST(Search, TheStackReadsAsTheWalkAndHoldsOnlyThePath) {
+    for (int n = 1; n <= 10; ++n) {
+        SCOPED_TRACE(n);
+        modul_tiroka m;
+        load(m, n);
+        fake_playground pg(n);
+        m.start_search(pg);
+        engine::count deepest = 0;
+        std::size_t most_live = 0;
+        long steps = 0;
+        while (pg.search_timer) {
+            step(m, pg);
+            ++steps;
+            const engine::List& stack = *m.move_stack;
+            const engine::count depth = m.step_count < 0 ? static_cast<engine::count>(pg.effi.size()) : m.step_count;
+            deepest = std::max(deepest, depth);
+            for (engine::count d = 0; d <= depth + 2; ++d) {
+                ASSERT_EQ(stack.operator_kurung(d), test_support::walk_from_first(stack, d)) << "step " << steps;
+                if (d < depth) {
+                    ASSERT_EQ(stack.operator_kurung(d), kind_of(pg.effi[d])) << "step " << steps;
+                }
+            }
+            stack.operator_kurung(depth);  // the search's next read starts where its last one ended
+            ASSERT_LE(stack.live_elements(), static_cast<std::size_t>(deepest) + 1 + 1 + 2) << "step " << steps;
+            most_live = std::max(most_live, stack.live_elements());
+        }
+        EXPECT_EQ(pg.messages.size(), 1u);
+        EXPECT_LE(most_live, static_cast<std::size_t>(n * n + 2 * n) + 4);
     }
 }

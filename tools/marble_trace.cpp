@@ -1,4 +1,5 @@
 // marble-trace N [SPEED]: plays one whole run as a user would and prints what the logs show.
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <optional>
@@ -24,12 +25,43 @@ std::optional<int> whole_number(std::string_view text, int low, int high) {
     return value;
 }
 
-void print(std::string_view what, std::string_view text) {
-    std::fwrite(what.data(), 1, what.size(), stdout);
-    std::fputc(' ', stdout);
-    std::fwrite(text.data(), 1, text.size(), stdout);
-    std::fputc('\n', stdout);
-}
+// Lines go out through a buffer of our own, written in large blocks: a run
+// prints millions of lines, and a stdio call per piece cost more than the
+// rest of the printing.
+class output {
+public:
+    void line(std::string_view what, std::string_view text) {
+        const std::size_t size = what.size() + text.size() + 2;
+        if (used_ + size > sizeof data_) flush();
+        if (size > sizeof data_) {
+            put_directly(what, text);
+            return;
+        }
+        char* end = std::copy(what.begin(), what.end(), data_ + used_);
+        *end++ = ' ';
+        end = std::copy(text.begin(), text.end(), end);
+        *end++ = '\n';
+        used_ = static_cast<std::size_t>(end - data_);
+    }
+    void flush() {
+        std::fwrite(data_, 1, used_, stdout);
+        used_ = 0;
+    }
+
+private:
+    static void put_directly(std::string_view what, std::string_view text) {
+        std::fwrite(what.data(), 1, what.size(), stdout);
+        std::fputc(' ', stdout);
+        std::fwrite(text.data(), 1, text.size(), stdout);
+        std::fputc('\n', stdout);
+    }
+    char data_[1 << 16];
+    std::size_t used_ = 0;
+};
+
+output out;
+
+void print(std::string_view what, std::string_view text) { out.line(what, text); }
 
 // Prints every line appended to the move log, as it is appended.
 class langkah_printer : public ui::list_listener {
@@ -55,9 +87,6 @@ int main(int argc, char** argv) {
         std::fputs(usage, stderr);
         return 2;
     }
-    static char buffer[1 << 16];
-    std::setvbuf(stdout, buffer, _IOFBF, sizeof buffer);
-
     program::headless_session session;
     session.open_playground(*n);
     playground::playground& pg = session.pg();
@@ -90,12 +119,14 @@ int main(int argc, char** argv) {
         print("message", text);
     };
     if (!session.run_to_success(INT64_MAX)) {
+        out.flush();
         std::fflush(stdout);
         std::fputs("marble-trace: the run stopped before the goal\n", stderr);
         return 1;
     }
 
     for (std::size_t i = 0; i < pg.Effi.ListCount(); ++i) print("Effi", pg.Effi.List(i));
+    out.flush();
     std::printf("total steps %lld lines %zu frames %lld time_ms %lld\n", steps,
                 pg.langkah.ListCount(), frames, finish_ms);
     return std::fflush(stdout) == 0 ? 0 : 1;

@@ -6,7 +6,7 @@
 #include <deque>
 #include <string>
 #include <string_view>
-#include <unordered_map>
+#include <vector>
 
 namespace ui {
 
@@ -17,8 +17,7 @@ namespace ui {
 class line_store {
 public:
     line_store() = default;
-    // The tail index points into this store's own strings: a copy would
-    // point into the original's, while a move takes the strings along.
+    // Millions of lines: a store moves, it is never copied by accident.
     line_store(const line_store&) = delete;
     line_store& operator=(const line_store&) = delete;
     line_store(line_store&&) = default;
@@ -37,11 +36,20 @@ private:
         std::uint32_t number;  // the leading number, or no_number
         std::uint32_t tail;    // index into tails_
     };
+    // A slot of the tail index: the tail's hash and its index + 1 (0: free).
+    struct slot {
+        std::uint32_t hash;
+        std::uint32_t tail_plus_one;
+    };
     std::uint32_t intern(std::string_view tail);
+    void grow_index();
 
     std::deque<row> rows_;
-    std::deque<std::string> tails_;  // a deque keeps the strings where they are
-    std::unordered_map<std::string_view, std::uint32_t> tail_index_;
+    std::vector<std::string> tails_;
+    // Every line looks its tail up, so the index is a flat table probed in
+    // place (a power of two in size, at most half full) rather than a map
+    // of nodes.
+    std::vector<slot> index_;
 };
 
 }  // namespace ui

@@ -1,8 +1,6 @@
 // Utama's controls at design time and its Change, KeyPress and Click handlers.
 #include "ui/start/utama.h"
 
-#include "engine/types.h"
-
 namespace start {
 
 std::optional<engine::small> count_in(std::string_view text) {
@@ -15,7 +13,7 @@ std::optional<engine::small> count_in(std::string_view text) {
     if (digits.size() > 5) return std::nullopt;  // and the sum below cannot overflow
     int value = 0;
     for (char c : digits) value = value * 10 + (c - '0');
-    if (value > engine::max_ball_count) return std::nullopt;
+    if (value > max_ball_count) return std::nullopt;
     return static_cast<engine::small>(value);
 }
 

@@ -19,6 +19,9 @@ public:
     virtual void close_start_and_show_playground() = 0;
 };
 
+// The largest N the dialog accepts.
+inline constexpr engine::small max_ball_count = 31999;
+
 // The count that a text spells: decimal digits only (leading zeros allowed)
 // with a value from 1 to 31999. Anything else, pasted or typed, is no count.
 std::optional<engine::small> count_in(std::string_view text);
