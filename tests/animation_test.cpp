@@ -103,7 +103,8 @@ TEST_F(Animation, EveryAnimationEndsOnItsDestinationAndHandsBackToTheSearch) {
         EXPECT_EQ(frames, std::abs(c.to - c.from) == 2 ? 44 : 31);
         EXPECT_EQ(marble.BackColor(), own);
         EXPECT_EQ(marble.Tag(), std::to_string(c.to));
-        EXPECT_TRUE(marble.Left() == pg->bckGrnd(c.to).Left() && marble.Top() == rest);
+        EXPECT_EQ(marble.Left(), pg->bckGrnd(c.to).Left());
+        EXPECT_EQ(marble.Top(), rest);
         EXPECT_TRUE(pg->loop_utama.Enabled());
     }
 }

@@ -134,7 +134,8 @@ TEST_F(Playback, ResetInTheMiddleOfAMovementClosesTheWindowAtOnce) {
     ASSERT_NE(s.app.utama(), nullptr);
     // The old window goes once its click has been handled; its timers stop at once.
     EXPECT_FALSE(window_alive.expired());
-    EXPECT_FALSE(old.Timer1.Enabled() || old.loop_utama.Enabled());
+    EXPECT_FALSE(old.Timer1.Enabled());
+    EXPECT_FALSE(old.loop_utama.Enabled());
     s.settle();
     EXPECT_TRUE(window_alive.expired());
     EXPECT_FALSE(s.clock.step());
@@ -142,7 +143,8 @@ TEST_F(Playback, ResetInTheMiddleOfAMovementClosesTheWindowAtOnce) {
     s.open_playground(1);  // a fresh window: nothing of the old track or run is left
     EXPECT_EQ(s.app.state().speed, 20);
     EXPECT_EQ(enabled(), "play");
-    EXPECT_FALSE(pg().bckGrnd.exists(4) || pg().shpBall1.exists(2));
+    EXPECT_FALSE(pg().bckGrnd.exists(4));
+    EXPECT_FALSE(pg().shpBall1.exists(2));
     EXPECT_EQ(pg().langkah.ListCount() + pg().Effi.ListCount(), 0u);
 }
 
@@ -161,7 +163,9 @@ TEST_F(Playback, AtTheGoalTheMessageComesAndOnlyResetLeadsOn) {
     EXPECT_EQ(s.files_read.size(), read_before_message + 1);
     EXPECT_EQ(pg().pause.Picture().source, "file:pauseclick.jpg");
     EXPECT_EQ(enabled(), "");
-    EXPECT_FALSE(pg().loop_utama.Enabled() || moving() || pg().bckTrack.Visible());
+    EXPECT_FALSE(pg().loop_utama.Enabled());
+    EXPECT_FALSE(moving());
+    EXPECT_FALSE(pg().bckTrack.Visible());
 
     // However long the clock runs, and whatever is clicked, no step follows.
     pg().pause.click();

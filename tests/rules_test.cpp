@@ -53,7 +53,8 @@ TEST(Rules, MovesFollowTheNeighboursOfTheHole) {
                               position{{1, 0, 1, -1, -1}, "23"}, position{{1, -1, -1, 0, 1}, ""}}) {
         place(m, p.board);
         EXPECT_EQ(legal(m), p.legal) << "hole " << m.hole << ", N " << m.ball_count;
-        EXPECT_FALSE(m.can_move(0) || m.can_move(5) || m.can_move(-1));
+        for (const engine::small kind : {engine::small{0}, engine::small{5}, engine::small{-1}})
+            EXPECT_FALSE(m.can_move(kind)) << kind;
     }
 }
 

@@ -31,35 +31,55 @@ TEST(Scene, ThreeMarblesASideSitWhereTheLayoutPutsThem) {
         const ui::label& cell = pg.bckGrnd(p);
         const ui::label& number = pg.indeks_bck(p);
         EXPECT_EQ(cell.Left(), 712.5f + 615.0f * static_cast<float>(p - 1)) << p;
-        EXPECT_TRUE(cell.Top() == 1080 && cell.Visible()) << p;
+        EXPECT_EQ(cell.Top(), 1080) << p;
+        EXPECT_TRUE(cell.Visible()) << p;
         EXPECT_EQ(number.Caption(), std::to_string(p));
-        EXPECT_TRUE(number.Left() == cell.Left() && number.Top() == 1580 && number.Visible()) << p;
+        EXPECT_EQ(number.Left(), cell.Left()) << p;
+        EXPECT_EQ(number.Top(), 1580) << p;
+        EXPECT_TRUE(number.Visible()) << p;
     }
     EXPECT_EQ(tags(pg.bckGrnd, 1, 7), "1,2,3,,4,5,6");
     EXPECT_EQ(tags(pg.shpBall1, 1, 3) + "|" + tags(pg.shpBall2, 1, 3), "1,2,3|5,6,7");
     for (int b = 1; b <= 3; ++b) {
         const ui::shape &blue = pg.shpBall1(b), &red = pg.shpBall2(b);
-        EXPECT_TRUE(blue.Left() == pg.bckGrnd(b).Left() && red.Left() == pg.bckGrnd(b + 4).Left()) << b;
-        EXPECT_TRUE(blue.Top() == 1080 && red.Top() == 1080 && blue.Visible() && red.Visible()) << b;
-        EXPECT_TRUE(blue.BackColor() == playground::blue_marble && red.BackColor() == playground::red_marble);
+        EXPECT_EQ(blue.Left(), pg.bckGrnd(b).Left()) << b;
+        EXPECT_EQ(red.Left(), pg.bckGrnd(b + 4).Left()) << b;
+        EXPECT_EQ(blue.Top(), 1080) << b;
+        EXPECT_EQ(red.Top(), 1080) << b;
+        EXPECT_TRUE(blue.Visible()) << b;
+        EXPECT_TRUE(red.Visible()) << b;
+        EXPECT_EQ(blue.BackColor(), playground::blue_marble);
+        EXPECT_EQ(red.BackColor(), playground::red_marble);
         // Marbles are drawn over the cells and their numbers.
         EXPECT_GT(std::min(blue.z(), red.z()), std::max(pg.bckGrnd(7).z(), pg.indeks_bck(7).z()));
     }
-    EXPECT_FALSE(pg.shpBall1.exists(4) || pg.shpBall2.exists(4));
-    EXPECT_FALSE(pg.bckGrnd(0).Visible() || pg.indeks_bck(0).Visible() || pg.shpBall1(0).Visible() ||
-                 pg.shpBall2(0).Visible());
+    EXPECT_FALSE(pg.shpBall1.exists(4));
+    EXPECT_FALSE(pg.shpBall2.exists(4));
+    EXPECT_FALSE(pg.bckGrnd(0).Visible());
+    EXPECT_FALSE(pg.indeks_bck(0).Visible());
+    EXPECT_FALSE(pg.shpBall1(0).Visible());
+    EXPECT_FALSE(pg.shpBall2(0).Visible());
     EXPECT_EQ(s.app.state().shape_of_ball, (shapes_t{0, 1, 2, 3, 1, 2, 3}));
 
-    EXPECT_TRUE(pg.layout.Left() == 472.5 && pg.layout.Top() == 2000);
+    EXPECT_EQ(pg.layout.Left(), 472.5);
+    EXPECT_EQ(pg.layout.Top(), 2000);
     const ui::image* buttons[] = {&pg.play, &pg.pause, &pg.resume1, &pg.reset};
     const float button_lefts[] = {1072.5, 1992.5, 2912.5, 3832.5};
-    for (int i = 0; i < 4; ++i)
-        EXPECT_TRUE(buttons[i]->Left() == button_lefts[i] && buttons[i]->Top() == 2350) << buttons[i]->name();
-    EXPECT_TRUE(pg.Kecepatan.Left() == 1072.5 && pg.Kecepatan.Top() == 3265);
-    EXPECT_TRUE(pg.langkah.Left() == 712.5 && pg.langkah.Top() == 4650);
-    EXPECT_TRUE(pg.Effi.Left() == 3087.5 && pg.Effi.Top() == 4650);
-    EXPECT_TRUE(pg.bckTrack.Left() == 982.5 && pg.bckTrack.Top() == 580);
-    EXPECT_FALSE(pg.bckTrack.Visible() || pg.loop_utama.Enabled() || pg.Timer1.Enabled());
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(buttons[i]->Left(), button_lefts[i]) << buttons[i]->name();
+        EXPECT_EQ(buttons[i]->Top(), 2350) << buttons[i]->name();
+    }
+    EXPECT_EQ(pg.Kecepatan.Left(), 1072.5);
+    EXPECT_EQ(pg.Kecepatan.Top(), 3265);
+    EXPECT_EQ(pg.langkah.Left(), 712.5);
+    EXPECT_EQ(pg.langkah.Top(), 4650);
+    EXPECT_EQ(pg.Effi.Left(), 3087.5);
+    EXPECT_EQ(pg.Effi.Top(), 4650);
+    EXPECT_EQ(pg.bckTrack.Left(), 982.5);
+    EXPECT_EQ(pg.bckTrack.Top(), 580);
+    EXPECT_FALSE(pg.bckTrack.Visible());
+    EXPECT_FALSE(pg.loop_utama.Enabled());
+    EXPECT_FALSE(pg.Timer1.Enabled());
 }
 
 TEST(Scene, AShortTrackStillLeavesRoomForBothMoveLogs) {

@@ -46,7 +46,8 @@ TEST(Search, OneMarbleASideStepByStep) {
     fake_playground pg(1);
     m.search_step(pg);  // before the start the stack is empty: no move, and no spinning
     EXPECT_TRUE(pg.langkah.empty());
-    EXPECT_FALSE(pg.frame_timer || pg.search_timer);
+    EXPECT_FALSE(pg.frame_timer);
+    EXPECT_FALSE(pg.search_timer);
     m.start_search(pg);
     const auto stack = [&] {
         std::vector<int> infos;
