@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "ui/form/control_array.h"
+#include "ui/form/embedded.h"
 #include "ui/form/form.h"
 #include "ui/form/text_box.h"
 #include "ui/form/virtual_clock.h"
@@ -61,13 +62,13 @@ TEST_F(Controls, ArrayElementsStartAsInvisibleCopiesOfElementZero) {
 TEST_F(Controls, ObserverHearsOfVisibleChangesWithTheOldBoundsButNotOfTags) {
     ui::label sign(window, "bckTrack", {3120, 2520, 3855, 375}, "Backtrack !!!");
     ui::shape marble(window, "shpBall2", {600, 120, 615, 495}, 0x000000FFu);
-    ui::image pause(window, "pause", {8760, 4320, 720, 615}, ui::picture{"embedded:pause", 48, 41});
+    ui::image pause(window, "pause", {8760, 4320, 720, 615}, ui::embedded("pause", 48, 41));
     window.observe(&seen);
     sign.Left(100);
     sign.Left(100);  // no change, no notice
     sign.Tag("5");
     marble.Tag("3");
-    pause.Picture({"pauseclick.jpg", 20, 11});  // an image box takes the size of its picture
+    pause.Picture({ui::picture_origin::file, "pauseclick.jpg", 20, 11});  // an image box takes the size of its picture
     EXPECT_EQ((std::vector<float>{pause.Left(), pause.Top(), pause.Width(), pause.Height()}),
               (std::vector<float>{8760, 4320, 300, 165}));
     ASSERT_EQ(seen.changes.size(), 2u);
@@ -86,7 +87,7 @@ TEST_F(Controls, ObserverHearsOfVisibleChangesWithTheOldBoundsButNotOfTags) {
 }
 
 TEST_F(Controls, DisabledButtonsIgnoreClicksAndTheSliderClamps) {
-    ui::image pause(window, "pause", {8760, 4320, 720, 615}, ui::picture{"embedded:pause", 48, 41});
+    ui::image pause(window, "pause", {8760, 4320, 720, 615}, ui::embedded("pause", 48, 41));
     ui::command_button proses(window, "cmdProses", {0, 0, 1000, 400}, "Proses");
     int clicks = 0;
     pause.Click = [&] { ++clicks; };
