@@ -130,6 +130,47 @@ TEST_F(Controls, TextBoxTypingSelectionAndEdits) {
     EXPECT_EQ(changes, (texts{"1", "14", "1", "12345", "195", "15", "7"}));
 }
 
+TEST_F(Controls, TextBoxCountsUtf16UnitsKeepsUtf8AndHoldsWhatThePlatformCan) {
+    ui::text_box box(window, "txtJmlBola", {0, 0, 1000, 300});
+    int changes = 0;
+    box.Change = [&] { ++changes; };
+    EXPECT_TRUE(box.edit("1\u00e9", 2));  // "1é": two characters, three bytes
+    EXPECT_EQ(box.length(), 2u);
+    box.type(ui::key_backspace);  // deletes the whole é
+    EXPECT_EQ(box.Text(), "1");
+    box.type(0x1F600);  // beyond U+FFFF: four bytes, two characters
+    box.type(0xE9);
+    box.type(0x7F);  // DEL types nothing
+    EXPECT_EQ(box.Text(), "1\U0001F600\u00e9");
+    EXPECT_EQ(box.SelStart(), 4u);
+    box.select(2, 1);  // inside the pair: the whole character
+    EXPECT_EQ(box.SelStart(), 1u);
+    EXPECT_EQ(box.SelLength(), 2u);
+    box.select(2, 2);
+    EXPECT_EQ(box.SelStart() * 10 + box.SelLength(), 13u);
+    box.type('5');
+    EXPECT_EQ(box.Text(), "15");
+    EXPECT_EQ(changes, 5);
+
+    for (const char* not_utf8 : {"\xC3", "1\xA9", "\xC0\xB1", "\xED\xA0\x80", "\xF4\x90\x80\x80"})
+        EXPECT_FALSE(box.edit(not_utf8, 1)) << not_utf8;
+    EXPECT_FALSE(box.Text("\xFF"));
+    EXPECT_EQ(box.Text(), "15");
+
+    // As long as the platform's box holds, and not one character more.
+    const std::string full(ui::text_box::max_length, '7');
+    EXPECT_FALSE(box.edit(full + "7", 0));
+    EXPECT_TRUE(box.edit(full, full.size()));
+    box.type('5');
+    EXPECT_EQ(box.Text(), full);
+    box.select(0, 1);
+    box.type('5');  // replacing a character keeps the length
+    EXPECT_EQ(box.Text(), "5" + full.substr(1));
+    box.type(0x1F600);  // two characters where only one is free
+    EXPECT_EQ(box.length(), ui::text_box::max_length);
+    EXPECT_EQ(changes, 7);
+}
+
 TEST(Geometry, AdvanceAlwaysMakesProgress) {
     EXPECT_EQ(ui::advance(100.0f, 1.5), 101.5f);
     // Floats lie 4 twips apart at 4e7, as far out as the longest track goes: a step of one still moves.
