@@ -34,7 +34,8 @@ bool contains(std::string text, const char* part) {
 std::vector<std::string> platforms() {
     std::string list = env("QT_QPA_PLATFORM");
     if (list.empty()) {
-        const bool gnome = contains(env("XDG_CURRENT_DESKTOP"), "gnome") || contains(env("XDG_SESSION_DESKTOP"), "gnome");
+        const bool gnome =
+            contains(env("XDG_CURRENT_DESKTOP"), "gnome") || contains(env("XDG_SESSION_DESKTOP"), "gnome");
         list = env("XDG_SESSION_TYPE") == "wayland" && !gnome ? "wayland;xcb" : "xcb";
     }
     std::vector<std::string> names;
@@ -102,7 +103,7 @@ std::string why_none_opens() {
 
 std::string described() {
     const std::string platform = env("QT_QPA_PLATFORM");
-    std::string what = platform.empty() ? "Qt's platform did not start; " : "Qt's platform " + quoted(platform) + " did not start; ";
+    std::string what = "Qt's platform " + (platform.empty() ? "" : quoted(platform) + " ") + "did not start; ";
     const char* x = std::getenv("DISPLAY");
     what += x ? "DISPLAY is " + quoted(x) : "DISPLAY is not set";
     if (const std::string wayland = env("WAYLAND_DISPLAY"); !wayland.empty())

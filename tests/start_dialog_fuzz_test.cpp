@@ -67,7 +67,8 @@ std::string utf8_of(const std::u16string& text) {
 
 std::u16string utf16_of(char32_t c) {
     if (c < 0x10000) return std::u16string(1, static_cast<char16_t>(c));
-    return {static_cast<char16_t>(0xD800 + ((c - 0x10000) >> 10)), static_cast<char16_t>(0xDC00 + ((c - 0x10000) & 0x3FF))};
+    return {static_cast<char16_t>(0xD800 + ((c - 0x10000) >> 10)),
+            static_cast<char16_t>(0xDC00 + ((c - 0x10000) & 0x3FF))};
 }
 
 // The count a text spells, read the long way: ASCII digits only, a value from 1 to 31999.
@@ -115,7 +116,8 @@ public:
                         expected.erase(caret - (pair ? 2 : 1), pair ? 2 : 1);
                     }
                 } else if (c >= '0' && c <= '9') {
-                    if (expected.size() - selected < most) expected.replace(caret, selected, 1, static_cast<char16_t>(c));
+                    if (expected.size() - selected < most)
+                        expected.replace(caret, selected, 1, static_cast<char16_t>(c));
                 } else {
                     ++expected_beeps;
                 }
@@ -145,8 +147,9 @@ public:
             normalise(expected, before);
         } else if (pick < 90) {  // a selection, a caret move, Home, End
             const std::size_t end = before.size();
-            const std::size_t from = between(0, 3) == 0 ? (between(0, 1) ? 0 : end) : static_cast<std::size_t>(between(0, static_cast<int>(end) + 2));
-            box.select(from, between(0, 2) == 0 ? 0 : static_cast<std::size_t>(between(0, static_cast<int>(end) + 2)));
+            const auto anywhere = [&] { return static_cast<std::size_t>(between(0, static_cast<int>(end) + 2)); };
+            const std::size_t from = between(0, 3) == 0 ? (between(0, 1) ? 0 : end) : anywhere();
+            box.select(from, between(0, 2) == 0 ? 0 : anywhere());
             ASSERT_LE(box.SelStart() + box.SelLength(), box.length());
         } else if (pick < 95) {
             enter();
@@ -164,7 +167,9 @@ private:
     int between(int low, int high) { return std::uniform_int_distribution<int>(low, high)(random_); }
 
     char32_t character() {
-        static const std::u32string others = U" a-+.\x1b\x16\x03\x7f\t\u00e9\u00df\u0663\uff11\u200b\U0001F600\U0001D7D9";
+        // Signs, Escape, Ctrl+V, Ctrl+C, DEL, Tab, letters from afar, digits that are not ASCII, emoji.
+        static const std::u32string others =
+            U" a-+.\x1b\x16\x03\x7f\t\u00e9\u00df\u0663\uff11\u200b\U0001F600\U0001D7D9";
         const int pick = between(0, 99);
         if (pick < 50) return static_cast<char32_t>('0' + between(0, 9));
         if (pick < 70) return ui::key_backspace;

@@ -107,7 +107,8 @@ inline bool make(const QString& kind, const QString& path) {
     if (kind == "directory") return QDir().mkdir(path);
     if (kind == "link to a device") return ::symlink("/dev/zero", name.constData()) == 0;
     if (kind == "link to a pipe")
-        return ::mkfifo((name + ".fifo").constData(), 0600) == 0 && ::symlink((name + ".fifo").constData(), name.constData()) == 0;
+        return ::mkfifo((name + ".fifo").constData(), 0600) == 0 &&
+               ::symlink((name + ".fifo").constData(), name.constData()) == 0;
     if (kind == "dangling link") return ::symlink((name + ".gone").constData(), name.constData()) == 0;
     if (kind == "link to a face")
         return write_file(path + ".real", face) && ::symlink((name + ".real").constData(), name.constData()) == 0;
@@ -121,7 +122,8 @@ inline bool make(const QString& kind, const QString& path) {
     if (kind == "one scan too many")
         return write_file(path, jpeg_with_empty_scans(64, qt_host::pictures::most_scans));
     if (kind == "at the limits")  // the DC scan and the rest
-        return write_file(path, jpeg_with_empty_scans(qt_host::pictures::largest_side, qt_host::pictures::most_scans - 1));
+        return write_file(path, jpeg_with_empty_scans(qt_host::pictures::largest_side,
+                                                      qt_host::pictures::most_scans - 1));
     return false;
 }
 

@@ -169,7 +169,8 @@ private slots:
     void the_widget_always_shows_the_models_text() {
         dialog d;
         QRandomGenerator random(8);
-        const QStringList pastes = {"5", "31999", "32000", QString::fromUtf8("1\u00e9"), QString::fromUtf8("\U0001F600"),
+        const QStringList pastes = {"5", "31999", "32000", QString::fromUtf8("1\u00e9"),
+                                    QString::fromUtf8("\U0001F600"),
                                     "007", "", " 12", QString(40000, '3')};
         const Qt::Key keys[] = {Qt::Key_0, Qt::Key_1, Qt::Key_9, Qt::Key_A, Qt::Key_Backspace, Qt::Key_Delete,
                                 Qt::Key_Left, Qt::Key_Right, Qt::Key_Home, Qt::Key_End, Qt::Key_Space};

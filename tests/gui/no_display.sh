@@ -31,7 +31,8 @@ expect "no server"        "\":$n\""                    -- DISPLAY=":$n"
 expect "DISPLAY empty"    "DISPLAY is empty"           -- DISPLAY=
 expect "DISPLAY unset"    "DISPLAY is not set"         --
 expect "only Wayland"     "DISPLAY is not set"         -- WAYLAND_DISPLAY=nothing-here
-expect "Wayland session"  "\"nothing-here\" is not listening" -- XDG_SESSION_TYPE=wayland WAYLAND_DISPLAY=nothing-here DISPLAY=":$n"
+expect "Wayland session"  "\"nothing-here\" is not listening" -- \
+  XDG_SESSION_TYPE=wayland WAYLAND_DISPLAY=nothing-here DISPLAY=":$n"
 expect "no such platform" "\"no-such-platform\""       -- QT_QPA_PLATFORM=no-such-platform
 echo "$passed passed, $failed failed"
 [ "$failed" -eq 0 ]

@@ -44,7 +44,8 @@ private slots:
                                  "link to a pipe", "dangling link", "file too large", "picture too large",
                                  "thousands of scans", "one scan too many"})
             QTest::newRow(kind) << kind << false;
-        for (const char* kind : {"a face", "link to a face", "at the limits", "largest JPEG face", "largest PNG face"}) QTest::newRow(kind) << kind << true;
+        for (const char* kind : {"a face", "link to a face", "at the limits", "largest JPEG face", "largest PNG face"})
+            QTest::newRow(kind) << kind << true;
     }
     void a_file_is_read_only_when_it_is_a_sane_picture() {
         QFETCH(QString, kind);
