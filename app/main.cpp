@@ -1,27 +1,64 @@
-// marble-exchange: starts the Qt host on the start dialog.
+// marble-exchange: starts the Qt host on the start dialog, or says in one line why no display opens.
 #include <QApplication>
 #include <QFont>
 #include <QIcon>
 #include <QImageReader>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
+#include <utility>
+#include <vector>
 
+#include "app/display.h"
 #include "ui/qt/host.h"
 
 namespace {
-bool has_display() {
-    const char* platform = std::getenv("QT_QPA_PLATFORM");
-    if (platform && *platform) return true;
-    return std::getenv("DISPLAY") || std::getenv("WAYLAND_DISPLAY");
+
+const char* program_path = "marble-exchange";
+
+[[noreturn]] void no_display(const std::string& why) {
+    std::fprintf(stderr, "marble-exchange: cannot open a display (%s); start the program under Xvfb: xvfb-run -a %s\n",
+                 why.c_str(), program_path);
+    std::fflush(stderr);
+    std::_Exit(1);
 }
+
+// While QApplication starts, Qt's own messages are held back: when no
+// platform starts, Qt would print several lines, advise reinstalling and
+// abort; one line of ours and status 1 say it better. Once started, the
+// held messages are shown as usual.
+QtMessageHandler usual_handler = nullptr;
+std::vector<std::pair<QtMsgType, QString>> held;
+
+void hold_while_starting(QtMsgType type, const QMessageLogContext&, const QString& text) {
+    if (type == QtFatalMsg) no_display(display::described());
+    held.emplace_back(type, text);
+}
+
+void release_held() {
+    qInstallMessageHandler(usual_handler);
+    for (const auto& [type, text] : held) {
+        const QByteArray line = text.toLocal8Bit();
+        switch (type) {
+        case QtDebugMsg: qDebug("%s", line.constData()); break;
+        case QtInfoMsg: qInfo("%s", line.constData()); break;
+        case QtWarningMsg: qWarning("%s", line.constData()); break;
+        default: qCritical("%s", line.constData()); break;
+        }
+    }
+    held.clear();
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (!has_display()) {
-        std::fprintf(stderr, "marble-exchange: no display here; start it under Xvfb: xvfb-run -a %s\n", argv[0]);
-        return 1;
-    }
+    if (argc > 0 && argv[0]) program_path = argv[0];
+    // Qt aborts when it cannot open a display: look first.
+    if (const std::string why = display::why_none_opens(); !why.empty()) no_display(why);
+
+    usual_handler = qInstallMessageHandler(hold_while_starting);
     QApplication application(argc, argv);
+    release_held();
     QApplication::setApplicationName("marble-exchange");
     QApplication::setDesktopFileName(QStringLiteral(MARBLE_APP_ID));  // ties the windows to the desktop entry and its icon
     QApplication::setQuitOnLastWindowClosed(false);  // the program quits when its last window closes

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "ui/form/control_array.h"
+#include "ui/form/embedded.h"
 #include "ui/form/form.h"
 #include "ui/form/text_box.h"
 #include "ui/form/virtual_clock.h"
@@ -61,14 +62,13 @@ TEST_F(Controls, ArrayElementsStartAsInvisibleCopiesOfElementZero) {
 TEST_F(Controls, ObserverHearsOfVisibleChangesWithTheOldBoundsButNotOfTags) {
     ui::label sign(window, "bckTrack", {3120, 2520, 3855, 375}, "Backtrack !!!");
     ui::shape marble(window, "shpBall2", {600, 120, 615, 495}, 0x000000FFu);
-    ui::image pause(window, "pause", {8760, 4320, 720, 615}, ui::picture{"embedded:pause", 48, 41},
-                     ui::image_use::button);
+    ui::image pause(window, "pause", {8760, 4320, 720, 615}, ui::embedded("pause", 48, 41), ui::image_use::button);
     window.observe(&seen);
     sign.Left(100);
     sign.Left(100);  // no change, no notice
     sign.Tag("5");
     marble.Tag("3");
-    pause.Picture({"pauseclick.jpg", 20, 11});  // an image box takes the size of its picture
+    pause.Picture({ui::picture_origin::file, "pauseclick.jpg", 20, 11});  // an image box takes the size of its picture
     EXPECT_EQ((std::vector<float>{pause.Left(), pause.Top(), pause.Width(), pause.Height()}),
               (std::vector<float>{8760, 4320, 300, 165}));
     ASSERT_EQ(seen.changes.size(), 2u);
@@ -87,8 +87,7 @@ TEST_F(Controls, ObserverHearsOfVisibleChangesWithTheOldBoundsButNotOfTags) {
 }
 
 TEST_F(Controls, DisabledButtonsIgnoreClicksAndTheSliderClamps) {
-    ui::image pause(window, "pause", {8760, 4320, 720, 615}, ui::picture{"embedded:pause", 48, 41},
-                     ui::image_use::button);
+    ui::image pause(window, "pause", {8760, 4320, 720, 615}, ui::embedded("pause", 48, 41), ui::image_use::button);
     ui::command_button proses(window, "cmdProses", {0, 0, 1000, 400}, "Proses");
     int clicks = 0;
     pause.Click = [&] { ++clicks; };
@@ -129,6 +128,47 @@ TEST_F(Controls, TextBoxTypingSelectionAndEdits) {
     box.edit("7", 9);  // a paste or cut by the platform's editor
     EXPECT_EQ(box.SelStart(), 1u);
     EXPECT_EQ(changes, (texts{"1", "14", "1", "12345", "195", "15", "7"}));
+}
+
+TEST_F(Controls, TextBoxCountsUtf16UnitsKeepsUtf8AndHoldsWhatThePlatformCan) {
+    ui::text_box box(window, "txtJmlBola", {0, 0, 1000, 300});
+    int changes = 0;
+    box.Change = [&] { ++changes; };
+    EXPECT_TRUE(box.edit("1\u00e9", 2));  // "1é": two characters, three bytes
+    EXPECT_EQ(box.length(), 2u);
+    box.type(ui::key_backspace);  // deletes the whole é
+    EXPECT_EQ(box.Text(), "1");
+    box.type(0x1F600);  // beyond U+FFFF: four bytes, two characters
+    box.type(0xE9);
+    box.type(0x7F);  // DEL types nothing
+    EXPECT_EQ(box.Text(), "1\U0001F600\u00e9");
+    EXPECT_EQ(box.SelStart(), 4u);
+    box.select(2, 1);  // inside the pair: the whole character
+    EXPECT_EQ(box.SelStart(), 1u);
+    EXPECT_EQ(box.SelLength(), 2u);
+    box.select(2, 2);
+    EXPECT_EQ(box.SelStart() * 10 + box.SelLength(), 13u);
+    box.type('5');
+    EXPECT_EQ(box.Text(), "15");
+    EXPECT_EQ(changes, 5);
+
+    for (const char* not_utf8 : {"\xC3", "1\xA9", "\xC0\xB1", "\xED\xA0\x80", "\xF4\x90\x80\x80"})
+        EXPECT_FALSE(box.edit(not_utf8, 1)) << not_utf8;
+    EXPECT_FALSE(box.Text("\xFF"));
+    EXPECT_EQ(box.Text(), "15");
+
+    // As long as the platform's box holds, and not one character more.
+    const std::string full(ui::text_box::max_length, '7');
+    EXPECT_FALSE(box.edit(full + "7", 0));
+    EXPECT_TRUE(box.edit(full, full.size()));
+    box.type('5');
+    EXPECT_EQ(box.Text(), full);
+    box.select(0, 1);
+    box.type('5');  // replacing a character keeps the length
+    EXPECT_EQ(box.Text(), "5" + full.substr(1));
+    box.type(0x1F600);  // two characters where only one is free
+    EXPECT_EQ(box.length(), ui::text_box::max_length);
+    EXPECT_EQ(changes, 7);
 }
 
 TEST(Geometry, AdvanceAlwaysMakesProgress) {

@@ -39,18 +39,18 @@ TEST_F(Playback, PauseBeforeTheFirstStepHoldsTheSearchAtTheStart) {
 
     pg().play.click();
     EXPECT_EQ(enabled(), "pause");
-    EXPECT_EQ(pg().play.Picture().source, "file:buttonclick.jpg");
+    EXPECT_EQ(pg().play.Picture().name, "buttonclick.jpg");
     pg().pause.click();
     pg().pause.click();  // a second pause reloads the pictures and changes nothing else
     EXPECT_EQ(s.files_read, (strings{"buttonclick.jpg", "pause.jpg", "pauseclick.jpg", "resume.jpg",
                                      "pauseclick.jpg", "resume.jpg"}));
-    EXPECT_EQ(pg().pause.Picture().source + " " + pg().resume1.Picture().source, "file:pauseclick.jpg file:resume.jpg");
+    EXPECT_EQ(pg().pause.Picture().name + " " + pg().resume1.Picture().name, "pauseclick.jpg resume.jpg");
     EXPECT_EQ(enabled(), "pause resume1");
     EXPECT_FALSE(run_until([&] { return pg().langkah.ListCount() > 0; }));
 
     pg().resume1.click();
     EXPECT_EQ(enabled(), "pause");
-    EXPECT_EQ(pg().pause.Picture().source + " " + pg().resume1.Picture().source, "file:pause.jpg file:resumeclick.jpg");
+    EXPECT_EQ(pg().pause.Picture().name + " " + pg().resume1.Picture().name, "pause.jpg resumeclick.jpg");
     ASSERT_TRUE(run_until([&] { return pg().langkah.ListCount() > 0; }));
     EXPECT_EQ(pg().langkah.List(0), "1.Blue roll (2,3)");
 }
@@ -72,8 +72,8 @@ TEST_F(Playback, PauseWhileAMarbleMovesTakesHoldWhenItArrives) {
     EXPECT_EQ(pg().shpBall1(2).Left(), pg().bckGrnd(3).Left());
     EXPECT_FALSE(pg().loop_utama.Enabled());
     EXPECT_EQ(s.files_read, (strings{"buttonclick.jpg", "pause.jpg", "pauseclick.jpg", "resume.jpg"}));
-    EXPECT_EQ(pg().pause.Picture().source, "file:pauseclick.jpg");
-    EXPECT_EQ(pg().resume1.Picture().source, "file:resume.jpg");
+    EXPECT_EQ(pg().pause.Picture().name, "pauseclick.jpg");
+    EXPECT_EQ(pg().resume1.Picture().name, "resume.jpg");
     EXPECT_EQ(enabled(), "pause resume1");
     EXPECT_FALSE(run_until([&] { return pg().langkah.ListCount() > 1; }));
 
@@ -113,7 +113,7 @@ TEST_F(Playback, SpaceClicksTheButtonThatWouldTakeIt) {
     EXPECT_EQ(enabled(), "pause resume1");
     pg().space_key();  // paused: resume
     EXPECT_EQ(enabled(), "pause");
-    EXPECT_EQ(pg().resume1.Picture().source, "file:resumeclick.jpg");
+    EXPECT_EQ(pg().resume1.Picture().name, "resumeclick.jpg");
     ASSERT_TRUE(s.run_to_success(1000000));
     EXPECT_EQ(enabled(), "");
     const std::size_t read = s.files_read.size();
@@ -161,7 +161,7 @@ TEST_F(Playback, AtTheGoalTheMessageComesAndOnlyResetLeadsOn) {
     EXPECT_EQ(s.messages, strings{"Banyak langkah = 8"});
     EXPECT_EQ(during_message, "pause");  // disabled once the box is answered
     EXPECT_EQ(s.files_read.size(), read_before_message + 1);
-    EXPECT_EQ(pg().pause.Picture().source, "file:pauseclick.jpg");
+    EXPECT_EQ(pg().pause.Picture().name, "pauseclick.jpg");
     EXPECT_EQ(enabled(), "");
     EXPECT_FALSE(pg().loop_utama.Enabled());
     EXPECT_FALSE(moving());

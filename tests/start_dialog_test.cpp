@@ -53,6 +53,22 @@ TEST_F(StartDialog, AnEmptiedBoxReadsZeroAndProsesFollowsTheRange) {
     EXPECT_EQ(s.beeps, 0);
 }
 
+TEST_F(StartDialog, TheCountShownIsTheCountOpenedAndNonAsciiEditsStayWhole) {
+    ui::text_box& box = s.utama().txtJmlBola;
+    // A pasted "1é" and Backspace: the whole é goes, and a digit lands after the 1.
+    ASSERT_TRUE(box.edit("1\u00e9", 2));
+    s.type("\b2");
+    EXPECT_EQ(text(), "12");
+    // The box is full at 32,767 characters, as the platform's is: the 5 is not taken.
+    const std::string full = std::string(ui::text_box::max_length - 1, '0') + "1";
+    ASSERT_TRUE(box.edit(full, full.size()));
+    s.type("5");
+    EXPECT_EQ(text(), full);
+    EXPECT_FALSE(box.edit(full + "5", full.size() + 1));
+    s.type("\r");
+    EXPECT_EQ(s.app.state().ball_count, 1);
+}
+
 TEST(CountIn, ReadsWholeNumbersFromOneTo31999WithLeadingZeros) {
     EXPECT_EQ(start::count_in("1"), 1);
     EXPECT_EQ(start::count_in("00031999"), 31999);

@@ -1,14 +1,12 @@
-// The Qt host: typing into the start dialog, hand-over and reset, buttons, a run on real timers, pictures.
+// The Qt host: typing into the start dialog, hand-over and reset, buttons, a run on real timers.
 #include <QAbstractButton>
 #include <QApplication>
-#include <QDir>
 #include <QLineEdit>
 #include <QListView>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSlider>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 
@@ -119,30 +117,6 @@ private slots:
         QTRY_VERIFY(!find<QAbstractButton>(h, "pause")->isEnabled());
         QCOMPARE(find<QListView>(h, "langkah")->model()->rowCount(), 18);
         QCOMPARE(find<QListView>(h, "Effi")->model()->index(7, 0).data().toString(), QString("8.Blue roll (3,4)"));
-    }
-
-    void missing_and_corrupt_picture_files_give_the_bundled_faces() {
-        QTemporaryDir folder;
-        QVERIFY(folder.isValid());
-        {
-            QFile corrupt(folder.filePath("pause.jpg"));
-            QVERIFY(corrupt.open(QIODevice::WriteOnly));
-            corrupt.write("\xFF\xD8 this is no picture");
-        }
-        const QString before = QDir::currentPath();
-        QDir::setCurrent(folder.path());
-        host h;
-        h.start();
-        open_playground(h, "1");
-        QTest::mouseClick(find<QAbstractButton>(h, "play"), Qt::LeftButton);
-        const auto& pg = *h.app().playground();
-        QCOMPARE(QString::fromStdString(pg.play.Picture().source), QString("bundled:buttonclick.jpg"));
-        QCOMPARE(QString::fromStdString(pg.pause.Picture().source), QString("bundled:pause.jpg"));
-        QVERIFY(pg.pause.Picture().width == 48 && pg.pause.Picture().height == 41);
-        QVERIFY(find<QAbstractButton>(h, "pause")->isEnabled());
-        QDir::setCurrent(before);
-        QTest::mouseClick(find<QAbstractButton>(h, "reset"), Qt::LeftButton);
-        QTRY_VERIFY(h.app().utama() != nullptr);
     }
 
     void space_and_ctrl_r_act_as_the_buttons_and_clicks_leave_the_focus() {

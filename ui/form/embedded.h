@@ -7,9 +7,9 @@
 
 namespace ui {
 
-// A picture that ships inside the program; the host resolves "embedded:NAME".
+// A picture that ships inside the program.
 inline picture embedded(const std::string& name, int width, int height) {
-    return picture{"embedded:" + name, width, height};
+    return picture{picture_origin::embedded, name, width, height};
 }
 
 // The icon of both windows: concentric rings, 32 x 32 (and 16 x 16).

@@ -1,18 +1,28 @@
-// A picture as the model sees it: which picture, and its size in pixels.
+// A picture as the model sees it: where it comes from, its name, and its size in pixels.
 #pragma once
 
 #include <string>
 
 namespace ui {
 
+// Where the host finds a picture's pixels.
+enum class picture_origin {
+    embedded,  // a face compiled into the program, named like "play"
+    file,      // read from the picture file of that name in the current directory
+    bundled,   // the program's own copy of a picture file, used when the file cannot be read
+};
+
 struct picture {
-    std::string source;  // a key the host's picture port resolves to pixels
-    int width = 0;       // pixels
+    picture_origin origin = picture_origin::embedded;
+    std::string name;  // "play" for an embedded face, "pause.jpg" for a file
+    int width = 0;     // pixels
     int height = 0;
 
     bool operator==(const picture& other) const {
-        return source == other.source && width == other.width && height == other.height;
+        return origin == other.origin && name == other.name && width == other.width &&
+               height == other.height;
     }
+    bool operator!=(const picture& other) const { return !(*this == other); }
 };
 
 }  // namespace ui

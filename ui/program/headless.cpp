@@ -19,7 +19,7 @@ ui::picture headless_session::load(const std::string& file_name) {
     files_read.push_back(file_name);
     if (auto answer = picture_answers.find(file_name); answer != picture_answers.end())
         return answer->second;
-    return ui::picture{"file:" + file_name, 48, 41};
+    return ui::picture{ui::picture_origin::file, file_name, 48, 41};
 }
 
 start::Utama& headless_session::utama() {

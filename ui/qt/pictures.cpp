@@ -1,57 +1,161 @@
-// Picture files through QImageReader, with the bundled faces as the fallback.
+// Picture files read without waiting and within limits, with the bundled faces as the fallback.
 #include "ui/qt/pictures.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QBuffer>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QImage>
 #include <QImageReader>
+#include <cerrno>
 
 namespace qt_host {
 
 namespace {
-const std::string embedded_prefix = "embedded:";
-const std::string file_prefix = "file:";
-const std::string bundled_prefix = "bundled:";
 
-QImage read_file(const QString& name) {
-    // On a screen finer than 1x, Qt's lookup takes a twin NAME@2x.EXT where one
-    // exists, and the reader marks the image as twice as fine.
-    QImageReader reader(qt_findAtNxFile(name, qGuiApp ? qGuiApp->devicePixelRatio() : 1.0));
-    const QSize size = reader.size();
-    if (!size.isValid() || size.width() > pictures::largest_side || size.height() > pictures::largest_side)
-        return {};
-    return reader.read();
+qreal screen_ratio() { return qGuiApp ? qGuiApp->devicePixelRatio() : 1.0; }
+
+// A compiled-in resource. On a screen finer than 1x, Qt's lookup takes a
+// twin NAME@2x.EXT where one exists, and the reader marks the image as
+// twice as fine.
+QPixmap fine_resource(const QString& path) {
+    QImageReader reader(qt_findAtNxFile(path, screen_ratio()));
+    return QPixmap::fromImage(reader.read());
 }
+
+// A picture that ships with the program, from the compiled-in resources.
+QPixmap shipped_face(ui::picture_origin origin, const std::string& name) {
+    const QString file = QString::fromStdString(name);
+    switch (origin) {
+    case ui::picture_origin::embedded: return fine_resource(":/faces/" + file + ".png");
+    case ui::picture_origin::bundled: return fine_resource(":/runtime/" + file);
+    case ui::picture_origin::file: break;
+    }
+    return {};
+}
+
+bool sane_size(const QSize& size) {
+    return size.isValid() && size.width() <= pictures::largest_side &&
+           size.height() <= pictures::largest_side;
+}
+
+// A JPEG or PNG face within the limits, decoded from memory; anything else
+// gives a null image. The header is read before any pixel is decoded.
+QImage decode(const QByteArray& bytes) {
+    if (bytes.isEmpty()) return {};
+    QBuffer buffer;
+    buffer.setData(bytes);
+    if (!buffer.open(QIODevice::ReadOnly)) return {};
+    QImageReader reader(&buffer);
+    const QByteArray format = reader.format();  // from the content, whatever the name says
+    if (format != "jpeg" && format != "png") return {};
+    if (!sane_size(reader.size())) return {};
+    // Each scan of a progressive JPEG passes over the whole picture again.
+    if (format == "jpeg" && pictures::jpeg_scans(bytes) > pictures::most_scans) return {};
+    QImage image = reader.read();
+    if (!sane_size(image.size())) return {};
+    return image;
+}
+
 }  // namespace
 
-ui::picture pictures::load(const std::string& file_name) {
-    const QImage image = read_file(QString::fromStdString(file_name));
-    if (!image.isNull()) {
-        const std::string key = file_prefix + file_name;
-        read_[key] = QPixmap::fromImage(image);
-        const QSize size = image.deviceIndependentSize().toSize();
-        return {key, size.width(), size.height()};
+QByteArray pictures::read_regular_file(const std::string& file_name) {
+    // Looking opens nothing, so a pipe or a device cannot hold us here; stat
+    // follows a symbolic link, and only what the link leads to counts.
+    struct stat named {};
+    if (::stat(file_name.c_str(), &named) != 0 || !S_ISREG(named.st_mode)) return {};
+    if (named.st_size <= 0 || named.st_size > largest_file) return {};
+    // The name may mean something else by the time it is opened: O_NONBLOCK
+    // keeps even a pipe from holding the open, and the opened file is
+    // checked once more.
+    const int fd = ::open(file_name.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) return {};
+    QByteArray bytes;
+    struct stat opened {};
+    if (::fstat(fd, &opened) == 0 && S_ISREG(opened.st_mode) && opened.st_size > 0 &&
+        opened.st_size <= largest_file) {
+        bytes.resize(static_cast<qsizetype>(opened.st_size));
+        qsizetype got = 0;
+        while (got < bytes.size()) {
+            const ssize_t n = ::read(fd, bytes.data() + got, static_cast<std::size_t>(bytes.size() - got));
+            if (n > 0)
+                got += n;
+            else if (n < 0 && errno == EINTR)
+                continue;
+            else
+                break;  // the file shrank, or it cannot be read
+        }
+        bytes.truncate(got);
     }
-    const std::string key = bundled_prefix + file_name;
-    const QPixmap face = pixmap({key, 0, 0});
-    const QSize size = face.deviceIndependentSize().toSize();
-    return {key, size.width(), size.height()};
+    ::close(fd);
+    return bytes;
+}
+
+int pictures::jpeg_scans(const QByteArray& bytes) {
+    const auto* p = reinterpret_cast<const unsigned char*>(bytes.constData());
+    const qsizetype n = bytes.size();
+    if (n < 2 || p[0] != 0xFF || p[1] != 0xD8) return 0;
+    const auto restart = [](unsigned char m) { return m >= 0xD0 && m <= 0xD7; };
+    int scans = 0;
+    qsizetype i = 2;
+    // The walk reads the markers as the decoder does: segments by their
+    // length, stray bytes between them skipped.
+    while (i < n) {
+        if (p[i] != 0xFF) {
+            ++i;
+            continue;
+        }
+        while (i < n && p[i] == 0xFF) ++i;  // fill bytes before a marker
+        if (i >= n) break;
+        const unsigned char marker = p[i++];
+        if (marker == 0xD9) break;                                    // end of image
+        if (marker == 0x00 || marker == 0x01 || restart(marker)) continue;  // no length
+        if (i + 2 > n) break;
+        const qsizetype length = (qsizetype{p[i]} << 8) | p[i + 1];
+        if (length < 2) break;  // the decoder refuses such a stream too
+        i += length;
+        if (marker != 0xDA) continue;
+        ++scans;
+        // The scan's data runs to the next marker: a stuffed 0xFF00 or a
+        // restart marker belongs to the data.
+        while (i + 1 < n && !(p[i] == 0xFF && p[i + 1] != 0x00 && !restart(p[i + 1]))) ++i;
+    }
+    return scans;
+}
+
+ui::picture pictures::load(const std::string& file_name) {
+    // On a screen finer than 1x a twin NAME@2x.EXT, read under the same
+    // rules, is taken first: the model keeps the face's size in logical pixels.
+    QImage image;
+    if (screen_ratio() > 1.0) {
+        const std::size_t dot = file_name.rfind('.');
+        const std::string twin = dot == std::string::npos ? file_name + "@2x"
+                                                          : file_name.substr(0, dot) + "@2x" + file_name.substr(dot);
+        image = decode(read_regular_file(twin));
+        image.setDevicePixelRatio(2.0);
+    }
+    if (image.isNull()) image = decode(read_regular_file(file_name));
+    if (!image.isNull()) {
+        cache_[{ui::picture_origin::file, file_name}] = QPixmap::fromImage(image);
+        const QSize size = image.deviceIndependentSize().toSize();
+        return {ui::picture_origin::file, file_name, size.width(), size.height()};
+    }
+    const QSize face = pixmap({ui::picture_origin::bundled, file_name}).deviceIndependentSize().toSize();
+    return {ui::picture_origin::bundled, file_name, face.width(), face.height()};
 }
 
 QPixmap pictures::pixmap(const ui::picture& which) {
-    const std::string& key = which.source;
-    if (auto found = read_.find(key); found != read_.end()) return found->second;
-    QString resource;
-    if (key.rfind(embedded_prefix, 0) == 0)
-        resource = ":/faces/" + QString::fromStdString(key.substr(embedded_prefix.size())) + ".png";
-    else if (key.rfind(bundled_prefix, 0) == 0)
-        resource = ":/runtime/" + QString::fromStdString(key.substr(bundled_prefix.size()));
-    QPixmap face = QPixmap::fromImage(read_file(resource));
+    const auto key = std::make_pair(which.origin, which.name);
+    if (auto found = cache_.find(key); found != cache_.end()) return found->second;
+    QPixmap face = shipped_face(which.origin, which.name);
     if (face.isNull()) {  // a build without its resources still shows a plain face
         face = QPixmap(which.width > 0 ? which.width : 48, which.height > 0 ? which.height : 41);
         face.fill(QColor(255, 160, 32));
     }
-    read_[key] = face;
+    cache_[key] = face;
     return face;
 }
 

@@ -1,0 +1,204 @@
+// The start dialog's text box on screen: Delete and Backspace, composed characters, long pastes, and one truth.
+#include <QApplication>
+#include <QClipboard>
+#include <QInputMethodEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRandomGenerator>
+#include <QtTest>
+
+#include "engine/modul_tiroka.h"
+#include "ui/form/virtual_clock.h"
+#include "ui/qt/pictures.h"
+#include "ui/qt/scene_view.h"
+#include "ui/start/utama.h"
+
+namespace {
+
+struct counting_beeper : ui::beeper {
+    int beeps = 0;
+    void beep() override { ++beeps; }
+};
+
+struct proses_counter : start::utama_exits {
+    engine::modul_tiroka* state = nullptr;
+    std::vector<int> opened;  // the N of every "Proses"
+    void close_start_and_show_playground() override { opened.push_back(state->ball_count); }
+};
+
+// The start dialog shown as the host shows it, with a beep that can be counted.
+struct dialog {
+    ui::virtual_clock clock;
+    engine::modul_tiroka state;
+    counting_beeper beep;
+    proses_counter exits;
+    start::Utama utama{clock, state, beep, exits};
+    qt_host::pictures faces;
+    qt_host::scene_view view{utama, faces};
+    QLineEdit* edit = view.findChild<QLineEdit*>("txtJmlBola");
+    QPushButton* proses = view.findChild<QPushButton*>("cmdProses");
+
+    dialog() {
+        exits.state = &state;
+        view.show();
+    }
+    QString model_text() const { return QString::fromStdString(utama.txtJmlBola.Text()); }
+};
+
+void commit(QLineEdit* edit, const QString& text) {
+    QInputMethodEvent event;
+    event.setCommitString(text);
+    QApplication::sendEvent(edit, &event);
+}
+
+// A key with the text the X server gives it: Delete reports "\x7f" there, Ctrl+V "\x16".
+void press(QLineEdit* edit, Qt::Key key, const char* text, Qt::KeyboardModifiers held = Qt::NoModifier) {
+    QTest::sendKeyEvent(QTest::Click, edit, key, QString::fromLatin1(text), held);
+}
+
+void paste(QLineEdit* edit, const QString& text) {
+    QApplication::clipboard()->setText(text);
+    QTest::keyClick(edit, Qt::Key_Insert, Qt::ShiftModifier);
+}
+
+}  // namespace
+
+class input_test : public QObject {
+    Q_OBJECT
+
+private slots:
+    void delete_and_backspace_work_on_selections_without_a_beep() {
+        dialog d;
+        QVERIFY(d.edit && d.proses);
+        QVERIFY(QTest::qWaitForWindowExposed(&d.view));
+        QTest::keyClicks(d.edit, "12345");
+        d.edit->setSelection(1, 2);
+        press(d.edit, Qt::Key_Delete, "\x7f");
+        QCOMPARE(d.edit->text(), QString("145"));
+        QTest::keyClick(d.edit, Qt::Key_Home);
+        press(d.edit, Qt::Key_Delete, "\x7f");  // the character after the caret
+        QCOMPARE(d.edit->text(), QString("45"));
+        QTest::keyClick(d.edit, Qt::Key_End);
+        QTest::keyClick(d.edit, Qt::Key_Left, Qt::ShiftModifier);
+        QTest::keyClick(d.edit, Qt::Key_Backspace);  // the selection only
+        QCOMPARE(d.edit->text(), QString("4"));
+        QCOMPARE(d.model_text(), QString("4"));
+        QTest::keyClicks(d.edit, "321");
+        d.edit->setSelection(0, 2);
+        press(d.edit, Qt::Key_Delete, "\x7f", Qt::ShiftModifier);  // cut
+        QCOMPARE(d.edit->text(), QString("21"));
+        QTest::keyClick(d.edit, Qt::Key_Insert, Qt::ShiftModifier);  // and paste it back
+        QCOMPARE(d.edit->text(), QString("4321"));
+        QTest::keyClick(d.edit, Qt::Key_Left);
+        QTest::keyClick(d.edit, Qt::Key_Right);
+        press(d.edit, Qt::Key_Delete, "\x7f", Qt::ControlModifier);  // from the caret to the end of the word
+        QCOMPARE(d.edit->text(), QString("43"));
+        QTest::keyClick(d.edit, Qt::Key_Insert, Qt::ControlModifier);  // copy: types nothing
+        QCOMPARE(d.beep.beeps, 0);
+        QVERIFY(d.proses->isEnabled());
+
+        d.edit->selectAll();
+        press(d.edit, Qt::Key_Delete, "\x7f");  // an emptied box reads 0, whichever key emptied it
+        QCOMPARE(d.edit->text(), QString("0"));
+        QCOMPARE(d.model_text(), QString("0"));
+        QVERIFY(!d.proses->isEnabled());
+        QCOMPARE(d.beep.beeps, 0);
+    }
+
+    void composed_and_foreign_characters_meet_the_same_filter() {
+        dialog d;
+        QTest::keyClicks(d.edit, "1");
+        commit(d.edit, QString::fromUtf8("\u00e9"));  // a dead acute, then e
+        QCOMPARE(d.edit->text(), QString("1"));
+        QCOMPARE(d.beep.beeps, 1);
+        commit(d.edit, "23");  // digits from an input method are typed
+        QCOMPARE(d.edit->text(), QString("123"));
+        commit(d.edit, QString::fromUtf8("\u0663\uff11"));  // Arabic-Indic three, fullwidth one: no digits here
+        QCOMPARE(d.edit->text(), QString("123"));
+        QCOMPARE(d.beep.beeps, 3);
+
+        QKeyEvent accented(QEvent::KeyPress, 0, Qt::NoModifier, QString::fromUtf8("\u00e9"));
+        QApplication::sendEvent(d.edit, &accented);  // a layout with a key for é
+        QApplication::clipboard()->setText("9");
+        press(d.edit, Qt::Key_V, "\x16", Qt::ControlModifier);  // the clipboard shortcut is a character too
+        QTest::keyClick(d.edit, Qt::Key_V, Qt::ControlModifier);  // as the offscreen platform reports it
+        QTest::keyClick(d.edit, Qt::Key_Escape);
+        QCOMPARE(d.edit->text(), QString("123"));
+        QCOMPARE(d.beep.beeps, 7);
+        QTest::keyClick(d.edit, Qt::Key_1, Qt::AltModifier);  // a shortcut types nothing, and never beeps
+        QCOMPARE(d.edit->text(), QString("123"));
+        QCOMPARE(d.beep.beeps, 7);
+        commit(d.edit, "\r");  // Enter, however it comes, presses Proses
+        QCOMPARE(d.exits.opened, std::vector<int>{123});
+    }
+
+    void non_ascii_text_is_edited_by_whole_characters() {
+        dialog d;
+        paste(d.edit, QString::fromUtf8("1\u00e9"));
+        QTest::keyClick(d.edit, Qt::Key_Backspace);
+        QCOMPARE(d.model_text(), QString("1"));
+        QTest::keyClicks(d.edit, "2");
+        QCOMPARE(d.edit->text(), QString("12"));
+        paste(d.edit, QString::fromUtf8("\U0001F600"));
+        QTest::keyClick(d.edit, Qt::Key_Left);
+        QTest::keyClicks(d.edit, "3");  // before the pair, never inside it
+        QCOMPARE(d.model_text(), QString::fromUtf8("123\U0001F600"));
+        QCOMPARE(d.edit->text(), d.model_text());
+    }
+
+    void a_long_paste_holds_only_what_the_box_can_show() {
+        dialog d;
+        QCOMPARE(d.edit->maxLength(), static_cast<int>(ui::text_box::max_length));
+        paste(d.edit, QString(static_cast<int>(ui::text_box::max_length) - 1, '0') + "1");
+        QTest::keyClick(d.edit, Qt::Key_End);
+        QTest::keyClicks(d.edit, "5");  // the box is full: the 5 is not taken
+        QCOMPARE(d.edit->text().size(), static_cast<int>(ui::text_box::max_length));
+        QCOMPARE(d.edit->text(), d.model_text());
+        QTest::keyClick(d.edit, Qt::Key_Return);
+        QCOMPARE(d.exits.opened, std::vector<int>{1});  // the count the box shows
+
+        dialog e;
+        paste(e.edit, QString(40000, '7'));
+        QCOMPARE(e.edit->text(), QString(static_cast<int>(ui::text_box::max_length), '7'));
+        QCOMPARE(e.model_text(), e.edit->text());
+        QVERIFY(!e.proses->isEnabled());
+    }
+
+    // Random gestures on the real widget: afterwards it always shows the model's text,
+    // and "Proses" is enabled exactly for a count.
+    void the_widget_always_shows_the_models_text() {
+        dialog d;
+        QRandomGenerator random(8);
+        const QStringList pastes = {"5", "31999", "32000", QString::fromUtf8("1\u00e9"),
+                                    QString::fromUtf8("\U0001F600"),
+                                    "007", "", " 12", QString(40000, '3')};
+        const Qt::Key keys[] = {Qt::Key_0, Qt::Key_1, Qt::Key_9, Qt::Key_A, Qt::Key_Backspace, Qt::Key_Delete,
+                                Qt::Key_Left, Qt::Key_Right, Qt::Key_Home, Qt::Key_End, Qt::Key_Space};
+        for (int i = 0; i < 400; ++i) {
+            const int pick = random.bounded(100);
+            if (pick < 55) {
+                const Qt::KeyboardModifiers shift = random.bounded(4) == 0 ? Qt::ShiftModifier : Qt::NoModifier;
+                const Qt::Key key = keys[random.bounded(static_cast<int>(std::size(keys)))];
+                if (key == Qt::Key_Delete)
+                    press(d.edit, key, "\x7f", shift);
+                else
+                    QTest::keyClick(d.edit, key, shift);
+            } else if (pick < 70) {
+                commit(d.edit, random.bounded(2) ? QString::number(random.bounded(100)) : QString::fromUtf8("\u00e9"));
+            } else if (pick < 85) {
+                paste(d.edit, pastes[random.bounded(pastes.size())]);
+            } else {
+                const int length = static_cast<int>(d.edit->text().size());
+                d.edit->setSelection(random.bounded(length + 1), random.bounded(length + 1));
+            }
+            QCOMPARE(d.edit->text(), d.model_text());
+            QCOMPARE(d.proses->isEnabled(), start::count_in(d.utama.txtJmlBola.Text()).has_value());
+        }
+        QTest::keyClick(d.edit, Qt::Key_Return);
+        const auto n = start::count_in(d.utama.txtJmlBola.Text());
+        QCOMPARE(d.exits.opened.empty() ? 0 : d.exits.opened.back(), n ? *n : 0);
+    }
+};
+
+QTEST_MAIN(input_test)
+#include "input_test.moc"
