@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "app/display.h"
+#include "ui/form/program_window.h"
 #include "ui/qt/host.h"
 
 namespace {
@@ -68,10 +69,8 @@ int main(int argc, char** argv) {
     QFont::insertSubstitution("MS Sans Serif", "Liberation Sans");
     QFont::insertSubstitution("Arial Narrow", "Liberation Sans Narrow");
 
-    QIcon icon;
-    icon.addFile(":/icon/marble-exchange-32.png", QSize(32, 32));
-    icon.addFile(":/icon/marble-exchange-16.png", QSize(16, 16));
-    QApplication::setWindowIcon(icon);
+    // The windows carry the program's icon; so does everything else it opens.
+    QApplication::setWindowIcon(qt_host::pictures().icon(ui::program_icon()));
 
     qt_host::host host;
     host.start();

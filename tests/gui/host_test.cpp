@@ -45,6 +45,8 @@ private slots:
         auto* proses = find<QPushButton>(h, "cmdProses");
         QVERIFY(edit && proses);
         QVERIFY(edit->hasFocus());
+        QCOMPARE(h.window()->windowTitle(), QString("Vorla 5151"));
+        QCOMPARE(h.window()->windowIcon().availableSizes(), (QList<QSize>{{32, 32}, {16, 16}}));
         QVERIFY(!proses->isEnabled());
 
         QTest::keyClicks(edit, "a");
@@ -68,6 +70,8 @@ private slots:
         QTRY_VERIFY(h.app().playground() != nullptr);
         QCOMPARE(h.app().state().ball_count, 2);
         QTRY_VERIFY(h.window() && h.window()->isVisible());
+        QCOMPARE(h.window()->windowTitle(), QString("Vorla 5151"));  // both windows carry caption and icon
+        QCOMPARE(h.window()->windowIcon().availableSizes(), (QList<QSize>{{32, 32}, {16, 16}}));
     }
 
     void reset_in_the_middle_of_a_movement_returns_to_a_fresh_dialog() {

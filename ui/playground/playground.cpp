@@ -2,6 +2,7 @@
 #include "ui/playground/playground.h"
 
 #include "ui/form/embedded.h"
+#include "ui/form/program_window.h"
 
 namespace playground {
 
@@ -12,7 +13,7 @@ const ui::font_spec sign_font{"Arial Narrow", 9.75f, true};
 
 playground::playground(const playground_ports& ports, engine::modul_tiroka& state,
                        playground_exits& exits)
-    : ui::form("playground", ports.timers, "Vorla 5151", 15225 + ui::frame_width,
+    : ui::form("playground", ports.timers, ui::program_caption, 15225 + ui::frame_width,
                10290 + ui::frame_height),
       // The cells, their numbers and the marbles form the track row, the one
       // part of a wide scene that scrolls.

@@ -86,7 +86,7 @@ void host::show(ui::form& model) {
         app_.window_closed_by_user();
         if (!app_.running()) QCoreApplication::quit();
     });
-    window->setWindowIcon(QApplication::windowIcon());
+    window->setWindowIcon(faces_.icon(model.Icon()));
     windows_[&model] = window;
     window->show();
     window->view().settle_focus_and_scroll();

@@ -126,6 +126,14 @@ int pictures::jpeg_scans(const QByteArray& bytes) {
     return scans;
 }
 
+QIcon pictures::icon(const ui::picture& which) {
+    if (which.origin != ui::picture_origin::embedded || which.name != "icon") return QIcon(pixmap(which));
+    QIcon rings;
+    rings.addFile(":/icon/marble-exchange-32.png", QSize(32, 32));
+    rings.addFile(":/icon/marble-exchange-16.png", QSize(16, 16));
+    return rings;
+}
+
 ui::picture pictures::load(const std::string& file_name) {
     // On a screen finer than 1x a twin NAME@2x.EXT, read under the same
     // rules, is taken first: the model keeps the face's size in logical pixels.

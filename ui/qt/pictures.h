@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QIcon>
 #include <QPixmap>
 #include <map>
 #include <string>
@@ -21,6 +22,8 @@ class pictures : public ui::picture_files {
 public:
     ui::picture load(const std::string& file_name) override;
     QPixmap pixmap(const ui::picture& which);
+    // A window's icon: the program's rings in every size they are drawn in.
+    QIcon icon(const ui::picture& which);
 
     // Limits for a picture file. The faces are 48 x 41 pixels and a few
     // kilobytes; these leave room for any real face and bound the decoding

@@ -1,6 +1,8 @@
 // Utama's controls at design time and its Change, KeyPress and Click handlers.
 #include "ui/start/utama.h"
 
+#include "ui/form/program_window.h"
+
 namespace start {
 
 std::optional<engine::small> count_in(std::string_view text) {
@@ -19,12 +21,13 @@ std::optional<engine::small> count_in(std::string_view text) {
 
 Utama::Utama(ui::scheduler& timers, engine::modul_tiroka& state, ui::beeper& beep,
              utama_exits& exits)
-    : ui::form("Utama", timers, "Vorla 5151", 3795 + ui::frame_width, 1320 + ui::frame_height),
+    : ui::form("Utama", timers, ui::program_caption, 3795 + ui::frame_width, 1320 + ui::frame_height),
       lblJmlBola(*this, "lblJmlBola", {120, 480, 1215, 255}, "Jumlah Bola :"),
       txtJmlBola(*this, "txtJmlBola", {1440, 360, 2295, 405}),
       cmdProses(*this, "cmdProses", {2160, 840, 1575, 375}, "Proses"),
       state_(state), beep_(beep), exits_(exits) {
     BackColor(ui::white);
+    Icon(ui::program_icon());
     lblJmlBola.BackColor(ui::white);
     cmdProses.Enabled(false);
     txtJmlBola.TabIndex(1);

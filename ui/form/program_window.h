@@ -1,0 +1,13 @@
+// What both windows of the program carry: the caption and the icon.
+#pragma once
+
+#include "ui/form/embedded.h"
+
+namespace ui {
+
+inline constexpr const char* program_caption = "Vorla 5151";
+
+// Concentric rings, 32 x 32 (and 16 x 16).
+inline picture program_icon() { return embedded("icon", 32, 32); }
+
+}  // namespace ui
