@@ -34,11 +34,10 @@ protected:
 }  // namespace
 
 TEST_F(Controls, ArrayElementsStartAsInvisibleCopiesOfElementZero) {
-    ui::control_array<ui::label> cells(window, "indeks_bck", ui::bounds{0, 1560, 615, 375}, "0");
+    ui::control_array<ui::label> cells(window, "indeks_bck", ui::bounds{0, 1560, 615, 375}, "0",
+                                       ui::design().back(0x00C0FFEE).font({"MS Sans Serif", 12, true}));
     ui::label& templ = cells(0);
     EXPECT_FALSE(templ.Visible());
-    templ.BackColor(0x00C0FFEE);
-    templ.Font({"MS Sans Serif", 12, true});
     templ.Tag("template");
     templ.Left(100);
     templ.Visible(true);
@@ -51,7 +50,8 @@ TEST_F(Controls, ArrayElementsStartAsInvisibleCopiesOfElementZero) {
         EXPECT_EQ((std::vector<float>{e->Left(), e->Top(), e->Width(), e->Height(), e->Font().points}),
                   (std::vector<float>{100, 1560, 615, 375, 12}));
         EXPECT_EQ(e->Caption() + "|" + e->Font().family + "|" + e->Tag(), "0|MS Sans Serif|");
-        EXPECT_TRUE(e->BackColor() == 0x00C0FFEEu && !e->Visible());
+        EXPECT_EQ(e->BackColor(), 0x00C0FFEEu);
+        EXPECT_FALSE(e->Visible());
     }
     EXPECT_THROW(cells(2), std::out_of_range);
     EXPECT_THROW(cells.load(3), std::logic_error);
@@ -72,15 +72,16 @@ TEST_F(Controls, ObserverHearsOfVisibleChangesWithTheOldBoundsButNotOfTags) {
     EXPECT_EQ((std::vector<float>{pause.Left(), pause.Top(), pause.Width(), pause.Height()}),
               (std::vector<float>{8760, 4320, 300, 165}));
     ASSERT_EQ(seen.changes.size(), 2u);
-    EXPECT_TRUE(seen.changes[0].first == &sign && seen.changes[0].second.left == 3120);
-    EXPECT_TRUE(seen.changes[1].first == &pause && seen.changes[1].second.width == 720);
+    EXPECT_EQ(seen.changes[0].first, &sign);
+    EXPECT_EQ(seen.changes[0].second.left, 3120);
+    EXPECT_EQ(seen.changes[1].first, &pause);
+    EXPECT_EQ(seen.changes[1].second.width, 720);
     sign.Visible(false);
-    sign.BackColor(0x00FF00);
     sign.Caption("x");
     marble.BackColor(0x00FF00);
     marble.ZOrder(0);
     marble.Enabled(false);
-    EXPECT_EQ(seen.changes.size(), 8u);
+    EXPECT_EQ(seen.changes.size(), 7u);
     window.Width(9000);
     window.Width(9000);
     EXPECT_EQ(seen.form_changes, 1);

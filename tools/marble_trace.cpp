@@ -11,18 +11,9 @@
 
 namespace {
 
-constexpr const char* usage =
-    "usage: marble-trace N [SPEED]   (N from 1 to 31999, SPEED from 1 to 1000)\n";
-
-std::optional<int> whole_number(std::string_view text, int low, int high) {
-    if (text.empty() || text.size() > 6) return std::nullopt;
-    int value = 0;
-    for (char c : text) {
-        if (c < '0' || c > '9') return std::nullopt;
-        value = value * 10 + (c - '0');
-    }
-    if (value < low || value > high) return std::nullopt;
-    return value;
+void print_usage() {
+    std::fprintf(stderr, "usage: marble-trace N [SPEED]   (N from 1 to %d, SPEED from %d to %d)\n",
+                 start::max_ball_count, playground::slowest_step, playground::fastest_step);
 }
 
 // Lines go out through a buffer of our own, written in large blocks: a run
@@ -80,11 +71,13 @@ private:
 }  // namespace
 
 int main(int argc, char** argv) {
-    std::optional<int> n, speed;
-    if (argc == 2 || argc == 3) n = whole_number(argv[1], 1, 31999);
-    if (argc == 3) speed = whole_number(argv[2], 1, 1000);
+    // N and SPEED are read as the start dialog and the slider take them.
+    std::optional<engine::small> n;
+    std::optional<int> speed;
+    if (argc == 2 || argc == 3) n = start::count_in(argv[1]);
+    if (argc == 3) speed = start::whole_number_in(argv[2], playground::slowest_step, playground::fastest_step);
     if (!n || (argc == 3 && !speed)) {
-        std::fputs(usage, stderr);
+        print_usage();
         return 2;
     }
     program::headless_session session;

@@ -65,12 +65,6 @@ void label::Caption(std::string value) {
     changed();
 }
 
-void label::BackColor(colour value) {
-    if (back_colour_ == value) return;
-    back_colour_ = value;
-    changed();
-}
-
 shape::shape(form& owner, const char* name, bounds area, colour back_colour, const design& row)
     : control(owner, control_kind::shape, name, area, row), back_colour_(back_colour) {}
 
@@ -97,8 +91,9 @@ void image::click() {
     if (Enabled() && Visible() && Click) Click();
 }
 
-command_button::command_button(form& owner, const char* name, bounds area, std::string caption)
-    : control(owner, control_kind::command_button, name, area), caption_(std::move(caption)) {}
+command_button::command_button(form& owner, const char* name, bounds area, std::string caption,
+                               const design& row)
+    : control(owner, control_kind::command_button, name, area, row), caption_(std::move(caption)) {}
 
 void command_button::click() {
     if (Enabled() && Visible() && Click) Click();

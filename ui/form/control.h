@@ -124,11 +124,9 @@ public:
     const std::string& Caption() const { return caption_; }
     void Caption(std::string value);
     colour BackColor() const { return back_colour_; }
-    void BackColor(colour value);
     alignment Alignment() const { return alignment_; }
     bool BorderStyle() const { return border_; }  // true: a single-line border
     const font_spec& Font() const { return font_; }
-    void Font(font_spec value) { font_ = std::move(value); changed(); }
 
 private:
     std::string caption_;
@@ -179,7 +177,8 @@ private:
 
 class command_button : public control {
 public:
-    command_button(form& owner, const char* name, bounds area, std::string caption);
+    command_button(form& owner, const char* name, bounds area, std::string caption,
+                   const design& row = {});
 
     const std::string& Caption() const { return caption_; }
 

@@ -97,8 +97,8 @@ spot locate(const std::string& text, std::size_t position) {
 
 }  // namespace
 
-text_box::text_box(form& owner, const char* name, bounds area)
-    : control(owner, control_kind::text_box, name, area) {}
+text_box::text_box(form& owner, const char* name, bounds area, const design& row)
+    : control(owner, control_kind::text_box, name, area, row) {}
 
 std::size_t text_box::byte_at(std::size_t position) const { return locate(text_, position).byte; }
 

@@ -22,7 +22,7 @@ public:
     // characters; a text it could not show is never taken here either.
     static constexpr std::size_t max_length = 32767;
 
-    text_box(form& owner, const char* name, bounds area);
+    text_box(form& owner, const char* name, bounds area, const design& row = {});
 
     const std::string& Text() const { return text_; }
     // Set by code: the caret goes to the end, and a new text raises Change.

@@ -35,11 +35,11 @@ playground::playground(const playground_ports& ports, engine::modul_tiroka& stat
               ui::image_use::button, "Resume", ui::design().disabled()),
       reset(*this, "reset", {8760, 5640, 720, 615}, ui::embedded("reset", 48, 41), ui::image_use::button,
             "Reset"),
-      // The step runs from 1 (a standstill helps nobody) to 1000, and the
-      // thumb starts at 20, the step every run begins with. The slider is
-      // first in tab order: it has the focus when the window opens, so the
-      // arrow keys move it.
-      Kecepatan(*this, "Kecepatan", {5520, 1560, 3615, 375}, 1, 1000, 20, 1, 5, ui::design().tab(0)),
+      // The thumb starts at 20, the step every run begins with. The slider
+      // is first in tab order: it has the focus when the window opens, so
+      // the arrow keys move it.
+      Kecepatan(*this, "Kecepatan", {5520, 1560, 3615, 375}, slowest_step, fastest_step, 20, 1, 5,
+                ui::design().tab(0)),
       langkah(*this, "langkah", {240, 3000, 2295, 2595}, ui::design().tab(2)),
       Effi(*this, "Effi", {2400, 240, 2055, 2595}, ui::design().tab(1)),
       loop_utama(*this, "loop_utama", 30),

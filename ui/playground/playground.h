@@ -25,6 +25,11 @@ struct playground_ports {
     ui::picture_files& pictures;
 };
 
+// The speed slider's range: the step of a marble in twips per frame. A
+// standstill helps nobody, so the slowest step is 1.
+inline constexpr int slowest_step = 1;
+inline constexpr int fastest_step = 1000;
+
 inline constexpr ui::colour blue_marble = 0xFF0000;
 inline constexpr ui::colour red_marble = 0x0000FF;
 inline constexpr ui::colour retreat_green = 0x00FF00;

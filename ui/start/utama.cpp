@@ -1,37 +1,41 @@
 // Utama's controls at design time and its Change, KeyPress and Click handlers.
 #include "ui/start/utama.h"
 
+#include <algorithm>
+
 #include "ui/form/program_window.h"
 
 namespace start {
 
-std::optional<engine::small> count_in(std::string_view text) {
+std::optional<int> whole_number_in(std::string_view text, int low, int high) {
     if (text.empty()) return std::nullopt;
     for (char c : text)
         if (c < '0' || c > '9') return std::nullopt;
-    const std::size_t first_significant = text.find_first_not_of('0');
-    if (first_significant == std::string_view::npos) return std::nullopt;  // zero
+    const std::size_t first_significant = std::min(text.find_first_not_of('0'), text.size());
     const std::string_view digits = text.substr(first_significant);
-    if (digits.size() > 5) return std::nullopt;  // and the sum below cannot overflow
+    if (digits.size() > 9) return std::nullopt;  // past any bound here, and the sum below cannot overflow
     int value = 0;
     for (char c : digits) value = value * 10 + (c - '0');
-    if (value > max_ball_count) return std::nullopt;
-    return static_cast<engine::small>(value);
+    if (value < low || value > high) return std::nullopt;
+    return value;
+}
+
+std::optional<engine::small> count_in(std::string_view text) {
+    const auto n = whole_number_in(text, 1, max_ball_count);
+    if (!n) return std::nullopt;
+    return static_cast<engine::small>(*n);
 }
 
 Utama::Utama(ui::scheduler& timers, engine::modul_tiroka& state, ui::beeper& beep,
              utama_exits& exits)
     : ui::form("Utama", timers, ui::program_caption, 3795 + ui::frame_width, 1320 + ui::frame_height),
-      lblJmlBola(*this, "lblJmlBola", {120, 480, 1215, 255}, "Jumlah Bola :"),
-      txtJmlBola(*this, "txtJmlBola", {1440, 360, 2295, 405}),
-      cmdProses(*this, "cmdProses", {2160, 840, 1575, 375}, "Proses"),
+      // The label takes no focus, so the text box has it when the window opens.
+      lblJmlBola(*this, "lblJmlBola", {120, 480, 1215, 255}, "Jumlah Bola :", ui::design().back(ui::white)),
+      txtJmlBola(*this, "txtJmlBola", {1440, 360, 2295, 405}, ui::design().tab(1)),
+      cmdProses(*this, "cmdProses", {2160, 840, 1575, 375}, "Proses", ui::design().tab(2).disabled()),
       state_(state), beep_(beep), exits_(exits) {
     BackColor(ui::white);
     Icon(ui::program_icon());
-    lblJmlBola.BackColor(ui::white);
-    cmdProses.Enabled(false);
-    txtJmlBola.TabIndex(1);
-    cmdProses.TabIndex(2);
     txtJmlBola.Change = [this] { txtJmlBola_Change(); };
     txtJmlBola.KeyPress = [this](int& key_ascii) { txtJmlBola_KeyPress(key_ascii); };
     cmdProses.Click = [this] { cmdProses_Click(); };

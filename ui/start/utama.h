@@ -22,6 +22,10 @@ public:
 // The largest N the dialog accepts.
 inline constexpr engine::small max_ball_count = 31999;
 
+// The number that a text spells, when it is one from low to high: decimal
+// digits only, leading zeros allowed.
+std::optional<int> whole_number_in(std::string_view text, int low, int high);
+
 // The count that a text spells: decimal digits only (leading zeros allowed)
 // with a value from 1 to 31999. Anything else, pasted or typed, is no count.
 std::optional<engine::small> count_in(std::string_view text);
