@@ -28,7 +28,7 @@ double resident_mb() {
 
 void press_proses(qt_host::host& h, int n) {
     h.app().utama()->txtJmlBola.Text(std::to_string(n));
-    h.app().utama()->cmdProses.click();
+    h.app().utama()->cmdProses.user_click();
 }
 
 // "Proses" to the first paint of the playground: the load, the window, the painted scene.
@@ -129,13 +129,13 @@ private:
 void pacing_n2(benchmark::State& state) {
     program::headless_session reference;
     reference.open_playground(2);
-    auto& ref = reference.pg();
+    auto& ref = reference.playground();
     long steps = 0, frames = 0;
     auto step = ref.loop_utama.Timer;
     ref.loop_utama.Timer = [&, step] { ++steps; step(); };
     auto frame = ref.Timer1.Timer;
     ref.Timer1.Timer = [&, frame] { ++frames; frame(); };
-    ref.play.click();
+    ref.play.user_click();
     reference.run_to_success(INT64_MAX);
     const double frame_ms = 1000.0 / ui::real_time_schedule::frames_per_second;
     const double expected_ms = static_cast<double>(steps) * ref.loop_utama.Interval() +
@@ -160,7 +160,7 @@ void pacing_n2(benchmark::State& state) {
             done = true;
         };
         clock.start();
-        h.app().playground()->play.click();
+        h.app().playground()->play.user_click();
         while (!done) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     }
     state.counters["steps"] = static_cast<double>(steps);
@@ -183,7 +183,7 @@ void cpu_n5(benchmark::State& state) {
         auto* pg = h.app().playground();
         run_watch watch(h);
 
-        pg->play.click();
+        pg->play.user_click();
         QElapsedTimer wall;
         wall.start();
         double cpu = cpu_seconds();

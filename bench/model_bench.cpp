@@ -22,14 +22,14 @@ void whole_run_n12(benchmark::State& state) {
         state.PauseTiming();
         auto session = std::make_unique<program::headless_session>();
         session->open_playground(12);
-        auto& pg = session->pg();
+        auto& pg = session->playground();
         auto frame = pg.Timer1.Timer;
         pg.Timer1.Timer = [&] {
             ++frames;
             frame();
         };
         state.ResumeTiming();
-        pg.play.click();
+        pg.play.user_click();
         if (!session->run_to_success(INT64_MAX)) state.SkipWithError("the run did not finish");
         state.PauseTiming();
         session.reset();
@@ -54,7 +54,7 @@ void whole_run_top_speed(benchmark::State& state) {
         const std::size_t before = heap_in_use();
         auto session = std::make_unique<program::headless_session>();
         session->open_playground(n);
-        auto& pg = session->pg();
+        auto& pg = session->playground();
         const engine::modul_tiroka& puzzle = session->app.state();
         std::size_t most = 0;
         auto step = pg.loop_utama.Timer;
@@ -64,7 +64,7 @@ void whole_run_top_speed(benchmark::State& state) {
         };
         pg.Kecepatan.Value(1000);
         state.ResumeTiming();
-        pg.play.click();
+        pg.play.user_click();
         if (!session->run_to_success(INT64_MAX)) state.SkipWithError("the run did not finish");
         state.PauseTiming();
         lines = static_cast<double>(pg.langkah.ListCount());

@@ -18,7 +18,7 @@ protected:
 
     void SetUp() override {
         s.open_playground(1);
-        pg = &s.pg();
+        pg = &s.playground();
         rest = pg->bckGrnd(0).Top();
     }
 

@@ -96,8 +96,8 @@ TEST_F(Controls, DisabledButtonsIgnoreClicksAndTheSliderClamps) {
     for (bool enabled : {true, false, true}) {
         pause.Enabled(enabled);
         proses.Enabled(enabled);
-        pause.click();
-        proses.click();
+        pause.user_click();
+        proses.user_click();
     }
     EXPECT_EQ(clicks, 22);
 

@@ -16,7 +16,7 @@ protected:
     program::headless_session s;
 
     void SetUp() override { s.open_playground(2); }
-    playground::playground& pg() { return s.pg(); }
+    playground::playground& pg() { return s.playground(); }
     bool run_until(const std::function<bool()>& done) {
         return s.clock.run_until(done, s.clock.now() + 100000);
     }
@@ -32,23 +32,23 @@ protected:
 
 TEST_F(Playback, PauseBeforeTheFirstStepHoldsTheSearchAtTheStart) {
     EXPECT_EQ(enabled(), "play");  // and reset: pause and resume1 do nothing yet
-    pg().pause.click();
-    pg().resume1.click();
+    pg().pause.user_click();
+    pg().resume1.user_click();
     EXPECT_FALSE(s.clock.step());
     EXPECT_TRUE(s.files_read.empty());
 
-    pg().play.click();
+    pg().play.user_click();
     EXPECT_EQ(enabled(), "pause");
     EXPECT_EQ(pg().play.Picture().name, "buttonclick.jpg");
-    pg().pause.click();
-    pg().pause.click();  // a second pause reloads the pictures and changes nothing else
+    pg().pause.user_click();
+    pg().pause.user_click();  // a second pause reloads the pictures and changes nothing else
     EXPECT_EQ(s.files_read, (strings{"buttonclick.jpg", "pause.jpg", "pauseclick.jpg", "resume.jpg",
                                      "pauseclick.jpg", "resume.jpg"}));
     EXPECT_EQ(pg().pause.Picture().name + " " + pg().resume1.Picture().name, "pauseclick.jpg resume.jpg");
     EXPECT_EQ(enabled(), "pause resume1");
     EXPECT_FALSE(run_until([&] { return pg().langkah.ListCount() > 0; }));
 
-    pg().resume1.click();
+    pg().resume1.user_click();
     EXPECT_EQ(enabled(), "pause");
     EXPECT_EQ(pg().pause.Picture().name + " " + pg().resume1.Picture().name, "pause.jpg resumeclick.jpg");
     ASSERT_TRUE(run_until([&] { return pg().langkah.ListCount() > 0; }));
@@ -57,11 +57,11 @@ TEST_F(Playback, PauseBeforeTheFirstStepHoldsTheSearchAtTheStart) {
 
 TEST_F(Playback, PauseWhileAMarbleMovesTakesHoldWhenItArrives) {
     pg().Kecepatan.Value(300);  // the slider before play sets the first movement's step
-    pg().play.click();
+    pg().play.user_click();
     ASSERT_TRUE(run_until([&] { return moving(); }));
     const std::size_t read = s.files_read.size();
-    pg().pause.click();
-    pg().pause.click();  // a second click during the same movement adds nothing
+    pg().pause.user_click();
+    pg().pause.user_click();  // a second click during the same movement adds nothing
     EXPECT_EQ(s.files_read.size(), read);
     EXPECT_EQ(enabled(), "pause");
 
@@ -77,13 +77,13 @@ TEST_F(Playback, PauseWhileAMarbleMovesTakesHoldWhenItArrives) {
     EXPECT_EQ(enabled(), "pause resume1");
     EXPECT_FALSE(run_until([&] { return pg().langkah.ListCount() > 1; }));
 
-    pg().resume1.click();
+    pg().resume1.user_click();
     ASSERT_TRUE(run_until([&] { return pg().langkah.ListCount() == 2; }));
     EXPECT_EQ(pg().langkah.List(1), "2.Red jump (4,2)");
 
     // The same during a jump: it lands on its cell at rest, then holds.
     ASSERT_TRUE(moving());
-    pg().pause.click();
+    pg().pause.user_click();
     EXPECT_EQ(enabled(), "pause");
     while (moving()) ASSERT_TRUE(s.clock.step());
     EXPECT_EQ(pg().shpBall2(1).Left(), pg().bckGrnd(2).Left());
@@ -93,15 +93,15 @@ TEST_F(Playback, PauseWhileAMarbleMovesTakesHoldWhenItArrives) {
 }
 
 TEST_F(Playback, ResetWhileAPauseIsPendingLeavesNothingBehind) {
-    pg().play.click();
+    pg().play.user_click();
     ASSERT_TRUE(run_until([&] { return moving(); }));
-    pg().pause.click();
-    pg().reset.click();
+    pg().pause.user_click();
+    pg().reset.user_click();
     s.settle();
     EXPECT_FALSE(s.clock.step());
     s.open_playground(2);
     EXPECT_EQ(enabled(), "play");
-    pg().play.click();
+    pg().play.user_click();
     ASSERT_TRUE(run_until([&] { return pg().langkah.ListCount() == 3; }));  // no pause carried over
 }
 
@@ -123,14 +123,14 @@ TEST_F(Playback, SpaceClicksTheButtonThatWouldTakeIt) {
 }
 
 TEST_F(Playback, ResetInTheMiddleOfAMovementClosesTheWindowAtOnce) {
-    pg().play.click();
+    pg().play.user_click();
     ASSERT_TRUE(run_until([&] { return moving(); }));
     playground::playground& old = pg();
     auto token = std::make_shared<int>();  // held by the old window until it is destroyed
     const std::weak_ptr<int> window_alive = token;
     old.Timer1.Timer = [token] {};
     token.reset();
-    old.reset.click();
+    old.reset.user_click();
     ASSERT_NE(s.app.utama(), nullptr);
     // The old window goes once its click has been handled; its timers stop at once.
     EXPECT_FALSE(window_alive.expired());
@@ -155,7 +155,7 @@ TEST_F(Playback, AtTheGoalTheMessageComesAndOnlyResetLeadsOn) {
         read_before_message = s.files_read.size();
         during_message = enabled() + (pg().loop_utama.Enabled() ? ", searching" : "");
     };
-    pg().play.click();
+    pg().play.user_click();
     ASSERT_TRUE(s.run_to_success(1000000));
 
     EXPECT_EQ(s.messages, strings{"Banyak langkah = 8"});
@@ -168,13 +168,13 @@ TEST_F(Playback, AtTheGoalTheMessageComesAndOnlyResetLeadsOn) {
     EXPECT_FALSE(pg().bckTrack.Visible());
 
     // However long the clock runs, and whatever is clicked, no step follows.
-    pg().pause.click();
-    pg().resume1.click();
-    pg().play.click();
+    pg().pause.user_click();
+    pg().resume1.user_click();
+    pg().play.user_click();
     EXPECT_FALSE(s.clock.run_until([] { return false; }, s.clock.now() + 100000));
     EXPECT_EQ(pg().langkah.ListCount(), 18u);
     EXPECT_EQ(s.messages.size(), 1u);
-    pg().reset.click();
+    pg().reset.user_click();
     EXPECT_NE(s.app.utama(), nullptr);
 }
 

@@ -22,7 +22,7 @@ std::string tags(const Array& array, int from, int to) {
 TEST(Scene, ThreeMarblesASideSitWhereTheLayoutPutsThem) {
     program::headless_session s;
     s.open_playground(3);
-    playground::playground& pg = s.pg();
+    playground::playground& pg = s.playground();
 
     EXPECT_EQ(pg.Width(), 5820);  // the track's own width: 4305 + 615 + 900
     EXPECT_EQ(pg.Height(), 8000);
@@ -86,10 +86,10 @@ TEST(Scene, AShortTrackStillLeavesRoomForBothMoveLogs) {
     for (int n : {1, 2}) {
         program::headless_session s;
         s.open_playground(n);
-        EXPECT_EQ(s.pg().Width(), 5550) << n;  // 4590 from the track for N = 2 is too narrow
+        EXPECT_EQ(s.playground().Width(), 5550) << n;  // 4590 from the track for N = 2 is too narrow
         if (n != 1) continue;
-        EXPECT_EQ(tags(s.pg().bckGrnd, 1, 3), "1,,2");
-        EXPECT_EQ(s.pg().shpBall1(1).Tag() + "|" + s.pg().shpBall2(1).Tag(), "1|3");
+        EXPECT_EQ(tags(s.playground().bckGrnd, 1, 3), "1,,2");
+        EXPECT_EQ(s.playground().shpBall1(1).Tag() + "|" + s.playground().shpBall2(1).Tag(), "1|3");
         EXPECT_EQ(s.app.state().shape_of_ball, (shapes_t{0, 1, 1}));
     }
 }
@@ -99,7 +99,7 @@ TEST(Scene, TheLongestTrackIsBuiltWhole) {
     const int n = 31999, cells = 2 * n + 1;
     program::headless_session s;
     s.open_playground(n);
-    playground::playground& pg = s.pg();
+    playground::playground& pg = s.playground();
     ASSERT_TRUE(pg.bckGrnd.exists(cells));
     EXPECT_FALSE(pg.bckGrnd.exists(cells + 1));
     EXPECT_EQ(pg.indeks_bck(cells).Caption(), "63999");

@@ -226,7 +226,7 @@ private:
         EXPECT_EQ(s_.app.state().ball_count, *n);
         ++opened_;
         s_.settle();
-        s_.pg().reset.click();
+        s_.playground().reset.user_click();
         s_.settle();
         ASSERT_NE(s_.app.utama(), nullptr);
         check(u"", s_.beeps);

@@ -85,16 +85,16 @@ TEST_F(StartDialog, EnterOpensThePlaygroundAndResetShowsAFreshDialog) {
     ASSERT_EQ(s.app.window(), s.app.playground());
     EXPECT_EQ(s.app.state().ball_count, 7);
     // The load has already read ball_count: the track has 2N+1 cells.
-    EXPECT_TRUE(s.pg().bckGrnd.exists(15));
-    EXPECT_FALSE(s.pg().bckGrnd.exists(16));
+    EXPECT_TRUE(s.playground().bckGrnd.exists(15));
+    EXPECT_FALSE(s.playground().bckGrnd.exists(16));
 
     s.settle();
-    s.pg().reset.click();
+    s.playground().reset.user_click();
     ASSERT_NE(s.app.utama(), nullptr);
     EXPECT_EQ(text(), "");
     EXPECT_FALSE(proses_enabled());
     s.type("1");
-    s.utama().cmdProses.click();
+    s.utama().cmdProses.user_click();
     EXPECT_EQ(s.app.state().ball_count, 1);
 }
 

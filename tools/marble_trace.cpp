@@ -82,7 +82,7 @@ int main(int argc, char** argv) {
     }
     program::headless_session session;
     session.open_playground(*n);
-    playground::playground& pg = session.pg();
+    playground::playground& pg = session.playground();
 
     langkah_printer printer(pg.langkah);
     pg.langkah.listen(&printer);
@@ -105,7 +105,7 @@ int main(int argc, char** argv) {
     };
 
     if (speed) pg.Kecepatan.Value(*speed);
-    pg.play.click();
+    pg.play.user_click();
     const auto started = session.clock.now();
     session.on_message = [&](const std::string& text) {
         finish_ms = session.clock.now() - started;

@@ -87,7 +87,7 @@ void image::Picture(picture value) {
     if (area().width == before.width && area().height == before.height) changed();  // a new face, same size
 }
 
-void image::click() {
+void image::user_click() {
     if (Enabled() && Visible() && Click) Click();
 }
 
@@ -95,7 +95,7 @@ command_button::command_button(form& owner, const char* name, bounds area, std::
                                const design& row)
     : control(owner, control_kind::command_button, name, area, row), caption_(std::move(caption)) {}
 
-void command_button::click() {
+void command_button::user_click() {
     if (Enabled() && Visible() && Click) Click();
 }
 

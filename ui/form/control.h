@@ -167,7 +167,7 @@ public:
 
     std::function<void()> Click;
     // A mouse click from the user: ignored while the box is disabled.
-    void click();
+    void user_click();
 
 private:
     image_use use_;
@@ -184,7 +184,7 @@ public:
 
     std::function<void()> Click;
     // A press by the user (mouse, space, or a default key): ignored while disabled.
-    void click();
+    void user_click();
 
 private:
     std::string caption_;

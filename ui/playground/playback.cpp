@@ -41,7 +41,7 @@ void playground::space_key() {
     // While paused both pause and resume1 take a click; Space resumes.
     for (ui::image* button : {&resume1, &play, &pause})
         if (button->Enabled()) {
-            button->click();
+            button->user_click();
             return;
         }
 }

@@ -49,7 +49,7 @@ playground::playground(const playground_ports& ports, engine::modul_tiroka& stat
     // A wide scene opens on the backdrop.
     opens_on(&layout);
     bind_key("Space", [this] { space_key(); });
-    bind_key("Ctrl+R", [this] { reset.click(); });
+    bind_key("Ctrl+R", [this] { reset.user_click(); });
 
     play.Click = [this] { play_Click(); };
     pause.Click = [this] { pause_Click(); };

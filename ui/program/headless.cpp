@@ -27,7 +27,7 @@ start::Utama& headless_session::utama() {
     throw std::logic_error("the start dialog is not open");
 }
 
-playground::playground& headless_session::pg() {
+playground::playground& headless_session::playground() {
     if (playground::playground* window = app.playground()) return *window;
     throw std::logic_error("the playground is not open");
 }

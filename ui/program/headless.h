@@ -43,7 +43,7 @@ public:
     void settle();
 
     start::Utama& utama();
-    playground::playground& pg();
+    playground::playground& playground();
 
 private:
     void show(const std::string& text) override;

@@ -61,7 +61,7 @@ public:
         : widget_adapter(model, new QPushButton(QString::fromStdString(model.Caption()), parent)) {
         auto& button = static_cast<QPushButton&>(widget());
         button.setAutoDefault(false);
-        keep(QObject::connect(&button, &QPushButton::clicked, [&model] { model.click(); }));
+        keep(QObject::connect(&button, &QPushButton::clicked, [&model] { model.user_click(); }));
     }
 };
 
@@ -72,7 +72,7 @@ public:
         : widget_adapter(model, new picture_button(parent)), faces_(faces) {
         auto& button = static_cast<picture_button&>(widget());
         button.setToolTip(QString::fromStdString(model.ToolTipText()));
-        keep(QObject::connect(&button, &QAbstractButton::clicked, [&model] { model.click(); }));
+        keep(QObject::connect(&button, &QAbstractButton::clicked, [&model] { model.user_click(); }));
     }
 
 private:
