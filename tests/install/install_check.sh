@@ -89,7 +89,7 @@ copyright=$root$docdir/copyright
 check "the copyright file is installed" test -f "$copyright"
 check "the copyright file is in Debian's format" grep -qx 'Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' "$copyright"
 check "the copyright file names the licence" grep -qx 'License: Expat' "$copyright"
-licence_text=$(sed -e '1,/^Copyright/d' "$(dirname "$0")/../LICENSE" | sed -e '/^$/d')
+licence_text=$(sed -e '1,/^Copyright/d' "$(dirname "$0")/../../LICENSE" | sed -e '/^$/d')
 copyright_text=$(sed -e '1,/^License: Expat/d' -e 's/^ //' -e '/^\.$/d' "$copyright")
 equal "the copyright file holds LICENSE" "$copyright_text" "$licence_text"
 check "the changelog is compressed whole" gzip -t "$root$docdir/changelog.gz"
