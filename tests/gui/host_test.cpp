@@ -43,7 +43,8 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(h.window()));
         auto* edit = find<QLineEdit>(h, "txtJmlBola");
         auto* proses = find<QPushButton>(h, "cmdProses");
-        QVERIFY(edit && proses);
+        QVERIFY(edit);
+        QVERIFY(proses);
         QVERIFY(edit->hasFocus());
         QCOMPARE(h.window()->windowTitle(), QString("Vorla 5151"));
         QCOMPARE(h.window()->windowIcon().availableSizes(), (QList<QSize>{{32, 32}, {16, 16}}));
@@ -81,13 +82,17 @@ private slots:
         auto* play = find<QAbstractButton>(h, "play");
         auto* pause = find<QAbstractButton>(h, "pause");
         auto* resume = find<QAbstractButton>(h, "resume1");
-        QVERIFY(play && pause && resume);
-        QVERIFY(!pause->isEnabled() && !resume->isEnabled());
+        QVERIFY(play);
+        QVERIFY(pause);
+        QVERIFY(resume);
+        QVERIFY(!pause->isEnabled());
+        QVERIFY(!resume->isEnabled());
         QTest::mouseClick(pause, Qt::LeftButton);  // disabled: ignored
         QVERIFY(!h.app().playground()->loop_utama.Enabled());
 
         QTest::mouseClick(play, Qt::LeftButton);
-        QVERIFY(!play->isEnabled() && pause->isEnabled());
+        QVERIFY(!play->isEnabled());
+        QVERIFY(pause->isEnabled());
         QTRY_VERIFY(h.app().playground()->Timer1.Enabled());  // a marble is moving
         QTest::mouseClick(find<QAbstractButton>(h, "reset"), Qt::LeftButton);
         QTRY_VERIFY(h.app().utama() != nullptr);
@@ -101,7 +106,8 @@ private slots:
         h.start();
         open_playground(h, "2");
         auto* slider = find<QSlider>(h, "Kecepatan");
-        QVERIFY(slider && slider->hasFocus());
+        QVERIFY(slider);
+        QVERIFY(slider->hasFocus());
         slider->setValue(1000);
         QCOMPARE(h.app().state().speed, 1000);
 

@@ -69,7 +69,8 @@ class input_test : public QObject {
 private slots:
     void delete_and_backspace_work_on_selections_without_a_beep() {
         dialog d;
-        QVERIFY(d.edit && d.proses);
+        QVERIFY(d.edit);
+        QVERIFY(d.proses);
         QVERIFY(QTest::qWaitForWindowExposed(&d.view));
         QTest::keyClicks(d.edit, "12345");
         d.edit->setSelection(1, 2);
