@@ -10,6 +10,7 @@
 #include <QTimer>
 #include <QtTest>
 
+#include "tests/gui/message_box_answer.h"
 #include "ui/qt/host.h"
 #include "ui/qt/painters.h"
 #include "ui/qt/scene_view.h"
@@ -111,19 +112,9 @@ private slots:
         slider->setValue(1000);
         QCOMPARE(h.app().state().speed, 1000);
 
-        QString text;
-        QTimer watcher;
-        watcher.setInterval(5);
-        connect(&watcher, &QTimer::timeout, &watcher, [&] {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                text = box->text();
-                watcher.stop();
-                box->button(QMessageBox::Ok)->click();
-            }
-        });
-        watcher.start();
+        message_box_answer answer;
         QTest::mouseClick(find<QAbstractButton>(h, "play"), Qt::LeftButton);
-        QTRY_COMPARE_WITH_TIMEOUT(text, QString("Banyak langkah = 8"), 20000);
+        QTRY_COMPARE_WITH_TIMEOUT(answer.text, QString("Banyak langkah = 8"), 20000);
         QTRY_VERIFY(!find<QAbstractButton>(h, "pause")->isEnabled());
         QCOMPARE(find<QListView>(h, "langkah")->model()->rowCount(), 18);
         QCOMPARE(find<QListView>(h, "Effi")->model()->index(7, 0).data().toString(), QString("8.Blue roll (3,4)"));

@@ -11,6 +11,7 @@
 #include <QtTest>
 
 #include "tests/gui/hostile_pictures.h"
+#include "tests/gui/message_box_answer.h"
 #include "ui/qt/host.h"
 #include "ui/qt/pictures.h"
 
@@ -112,18 +113,8 @@ private slots:
         QVERIFY(bundled(pg.resume1.Picture(), "resumeclick.jpg"));
         QVERIFY(bundled(pg.pause.Picture(), "pause.jpg"));
 
-        QString text;
-        QTimer watcher;
-        watcher.setInterval(5);
-        connect(&watcher, &QTimer::timeout, &watcher, [&] {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                text = box->text();
-                watcher.stop();
-                box->button(QMessageBox::Ok)->click();
-            }
-        });
-        watcher.start();
-        QTRY_COMPARE_WITH_TIMEOUT(text, QString("Banyak langkah = 3"), 20000);
+        message_box_answer answer;
+        QTRY_COMPARE_WITH_TIMEOUT(answer.text, QString("Banyak langkah = 3"), 20000);
         QTRY_VERIFY(!find<QAbstractButton>(h, "pause")->isEnabled());
         QVERIFY(bundled(pg.pause.Picture(), "pauseclick.jpg"));
         QCOMPARE(find<QAbstractButton>(h, "pause")->size(), QSize(pg.pause.Picture().width, pg.pause.Picture().height));

@@ -24,14 +24,8 @@ constexpr real_time_schedule::nanoseconds frame =
 
 }  // namespace
 
-void real_time_schedule::disarm(timer& which) {
-    armed_.erase(std::remove_if(armed_.begin(), armed_.end(),
-                                [&](const armed& a) { return a.which == &which; }),
-                 armed_.end());
-}
-
 void real_time_schedule::timer_changed(timer& changed) {
-    disarm(changed);
+    disarm(armed_, changed);
     // A timer with no positive interval never ticks.
     if (!changed.Enabled() || changed.Interval() <= 0) return;
     armed a{&changed, moment(), 1, 0, 1, 0, next_order_++};
@@ -46,7 +40,7 @@ void real_time_schedule::timer_changed(timer& changed) {
     armed_.push_back(a);
 }
 
-void real_time_schedule::timer_gone(timer& gone) { disarm(gone); }
+void real_time_schedule::timer_gone(timer& gone) { disarm(armed_, gone); }
 
 std::optional<real_time_schedule::nanoseconds> real_time_schedule::next_wake() const {
     if (!posted_.empty()) return time_->now();

@@ -72,7 +72,6 @@ private:
         std::uint64_t order;
         std::uint64_t ticked_in = 0;  // the run_due call of its last tick
     };
-    void disarm(timer& which);
     armed* next_due_by(nanoseconds now, std::uint64_t run);
     void run_posted();
     // When a timer switched on now starts counting: the due time of the tick

@@ -7,20 +7,14 @@
 
 namespace ui {
 
-void virtual_clock::disarm(timer& which) {
-    armed_.erase(std::remove_if(armed_.begin(), armed_.end(),
-                                [&](const armed& a) { return a.which == &which; }),
-                 armed_.end());
-}
-
 void virtual_clock::timer_changed(timer& changed) {
-    disarm(changed);
+    disarm(armed_, changed);
     // A timer with no positive interval never ticks.
     if (changed.Enabled() && changed.Interval() > 0)
         armed_.push_back({&changed, now_ + changed.Interval(), next_order_++});
 }
 
-void virtual_clock::timer_gone(timer& gone) { disarm(gone); }
+void virtual_clock::timer_gone(timer& gone) { disarm(armed_, gone); }
 
 std::vector<virtual_clock::armed>::iterator virtual_clock::next_armed() {
     return std::min_element(armed_.begin(), armed_.end(), [](const armed& a, const armed& b) {

@@ -38,7 +38,6 @@ private:
         milliseconds due;
         std::uint64_t order;
     };
-    void disarm(timer& which);
     // The timer that ticks next: the earliest due, the first armed among ties.
     std::vector<armed>::iterator next_armed();
 
