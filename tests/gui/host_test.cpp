@@ -3,11 +3,9 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QListView>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSlider>
-#include <QTimer>
 #include <QtTest>
 
 #include "tests/gui/message_box_answer.h"

@@ -3,11 +3,9 @@
 #include <QApplication>
 #include <QDir>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QSlider>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <QtTest>
 
 #include "tests/gui/hostile_pictures.h"
