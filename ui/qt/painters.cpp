@@ -40,15 +40,15 @@ QColor colour_of(ui::colour c, const QPalette& palette) {
 QFont font_of(const ui::font_spec& wanted, const QFont& fallback) {
     // A frame paints the same two or three fonts again and again.
     struct made {
-        ui::font_spec spec;
+        ui::font_spec wanted;
         QString base;
         QFont font;
     };
     static std::vector<made> fonts;
     const QString base = fallback.key();
     for (const made& each : fonts)
-        if (each.spec.family == wanted.family && each.spec.points == wanted.points &&
-            each.spec.bold == wanted.bold && each.base == base)
+        if (each.wanted.family == wanted.family && each.wanted.points == wanted.points &&
+            each.wanted.bold == wanted.bold && each.base == base)
             return each.font;
     QFont font = fallback;
     if (!wanted.family.empty()) font.setFamily(QString::fromStdString(wanted.family));
