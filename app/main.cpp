@@ -1,6 +1,5 @@
 // marble-exchange: starts the Qt host on the start dialog, or says in one line why no display opens.
 #include <QApplication>
-#include <QFont>
 #include <QIcon>
 #include <QImageReader>
 #include <cstdio>
@@ -65,9 +64,6 @@ int main(int argc, char** argv) {
     QApplication::setQuitOnLastWindowClosed(false);  // the program quits when its last window closes
     QImageReader::setAllocationLimit(64);
 
-    // The designed fonts are not on Debian: metrically close free ones stand in.
-    QFont::insertSubstitution("MS Sans Serif", "Liberation Sans");
-    QFont::insertSubstitution("Arial Narrow", "Liberation Sans Narrow");
 
     // The windows carry the program's icon; so does everything else it opens.
     QApplication::setWindowIcon(qt_host::pictures().icon(ui::program_icon()));

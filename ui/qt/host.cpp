@@ -9,8 +9,10 @@
 #include <QScrollBar>
 #include <QShortcut>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "ui/qt/accessibility.h"
+#include "ui/qt/painters.h"
 #include "ui/qt/scene_view.h"
 
 namespace qt_host {
@@ -19,6 +21,10 @@ form_window::form_window(ui::form& model, pictures& faces, std::function<void()>
     : model_(&model), view_(new scene_view(model, faces, this)), closed_by_user_(std::move(closed_by_user)) {
     setAttribute(Qt::WA_DeleteOnClose, false);
     setWindowTitle(QString::fromStdString(model.Caption()));
+    // Controls without a font of their own take the default of the platform
+    // the windows were designed on, MS Sans Serif at 8 points: the lists'
+    // lines and the dialog's captions were measured in it.
+    setFont(font_of({"MS Sans Serif", 8.0f, false}, font()));
     setObjectName(QString::fromLatin1(model.name()));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -39,11 +45,16 @@ form_window::form_window(ui::form& model, pictures& faces, std::function<void()>
     QSize size = view_->client_size();
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QSize room = screen->availableGeometry().size() - QSize(16, 48);
+        // A scroll bar takes room of its own, beside or below the scene.
+        if (size.height() > room.height()) {
+            size.setHeight(room.height());
+            size.rwidth() += view_->verticalScrollBar()->sizeHint().width();
+        }
         if (size.width() > room.width()) {
             size.setWidth(room.width());
             size.rheight() += view_->horizontalScrollBar()->sizeHint().height();
+            size.setHeight(std::min(size.height(), room.height()));
         }
-        if (size.height() > room.height()) size.setHeight(room.height());
         resize(size);
         move(screen->availableGeometry().center() - rect().center());
     } else {
@@ -65,6 +76,9 @@ void form_window::closeEvent(QCloseEvent* event) {
 }
 
 host::host() : app_(program::program_ports{timers_, *this, *this, faces_}, *this) {
+    // The designed fonts are not on Debian: metrically close free ones stand in.
+    QFont::insertSubstitution("MS Sans Serif", "Liberation Sans");
+    QFont::insertSubstitution("Arial Narrow", "Liberation Sans Narrow");
     install_accessible_windows();
 }
 

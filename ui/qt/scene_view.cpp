@@ -225,9 +225,13 @@ void scene_view::follow(const ui::control& moving) {
         target = at.left() - margin;
     else if (at.right() + margin > target + view)
         target = at.right() + margin - view;
-    // A marble far out of sight is reached by a glide, never a jump.
+    // A marble just out of sight is reached by a glide; one that the user
+    // left far behind, by a jump straight to it.
     const int most = std::max(1, view / 8);
-    bar->setValue(std::clamp(target, bar->value() - most, bar->value() + most));
+    if (std::abs(target - bar->value()) > view)
+        bar->setValue(at.center().x() - view / 2);
+    else
+        bar->setValue(std::clamp(target, bar->value() - most, bar->value() + most));
 }
 
 void scene_view::paintEvent(QPaintEvent* event) {
