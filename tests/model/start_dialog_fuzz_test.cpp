@@ -30,19 +30,12 @@ struct character {
     std::size_t units() const { return utf8.size() == 4 ? 2 : 1; }  // UTF-16 code units
 };
 const std::vector<character> digits = {{'0', "0"}, {'1', "1"}, {'3', "3"}, {'7', "7"}, {'9', "9"}};
-const std::vector<character> others = {{' ', " "},
-                                       {'-', "-"},
-                                       {'.', "."},
-                                       {0x1b, "\x1b"},
-                                       {0x16, "\x16"},
-                                       {0x7f, "\x7f"},
-                                       {'\t', "\t"},
-                                       {0xE9, "\u00e9"},
-                                       {0x663, "\u0663"},
-                                       {0xFF11, "\uff11"},
-                                       {0x200B, "\u200b"},
-                                       {0x1F600, "\U0001F600"},
-                                       {0x1D7D9, "\U0001D7D9"}};
+// clang-format off
+const std::vector<character> others = {
+    {' ', " "}, {'-', "-"}, {'.', "."}, {0x1b, "\x1b"}, {0x16, "\x16"}, {0x7f, "\x7f"}, {'\t', "\t"},
+    {0xE9, "\u00e9"}, {0x663, "\u0663"}, {0xFF11, "\uff11"}, {0x200B, "\u200b"},
+    {0x1F600, "\U0001F600"}, {0x1D7D9, "\U0001D7D9"}};
+// clang-format on
 
 constexpr std::size_t most = ui::text_box::max_length;
 
