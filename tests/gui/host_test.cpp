@@ -36,42 +36,19 @@ class host_test : public QObject {
 private slots:
     void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
 
-    void typing_filters_and_enter_opens_the_playground() {
+    // What the keys do in the dialog is the model's (model tests); here the windows carry caption, icon,
+    // focus.
+    void enter_opens_the_playground_and_both_windows_carry_caption_and_icon() {
         host h;
         h.start();
         QVERIFY(QTest::qWaitForWindowExposed(h.window()));
-        auto* edit = find<QLineEdit>(h, "txtJmlBola");
-        auto* proses = find<QPushButton>(h, "cmdProses");
-        QVERIFY(edit);
-        QVERIFY(proses);
-        QVERIFY(edit->hasFocus());
-        QCOMPARE(h.window()->windowTitle(), QString("Vorla 5151"));
-        QCOMPARE(h.window()->windowIcon().availableSizes(), (QList<QSize>{{32, 32}, {16, 16}}));
-        QVERIFY(!proses->isEnabled());
-
-        QTest::keyClicks(edit, "a");
-        QCOMPARE(edit->text(), QString());
-        QTest::keyClicks(edit, "31999");
-        QCOMPARE(edit->text(), QString("31999"));
-        QVERIFY(proses->isEnabled());
-        for (int i = 0; i < 5; ++i) QTest::keyClick(edit, Qt::Key_Backspace);
-        QCOMPARE(edit->text(), QString("0"));  // an emptied box reads 0
-        QVERIFY(!proses->isEnabled());
-        edit->selectAll();
-        QTest::keyClicks(edit, "32000");
-        QVERIFY(!proses->isEnabled());
-        QTest::keyClick(edit, Qt::Key_Return);  // disabled: nothing happens
-        QVERIFY(h.app().utama() != nullptr);
-
-        edit->selectAll();
-        QTest::keyClicks(edit, "2");
-        QVERIFY(proses->isEnabled());
-        QTest::keyClick(edit, Qt::Key_Return);
-        QTRY_VERIFY(h.app().playground() != nullptr);
+        QVERIFY(find<QLineEdit>(h, "txtJmlBola")->hasFocus());
+        for (int window = 0; window < 2; ++window) {
+            QCOMPARE(h.window()->windowTitle(), QString("Vorla 5151"));
+            QCOMPARE(h.window()->windowIcon().availableSizes(), (QList<QSize>{{32, 32}, {16, 16}}));
+            if (window == 0) open_playground(h, "2");
+        }
         QCOMPARE(h.app().state().ball_count, 2);
-        QTRY_VERIFY(h.window() && h.window()->isVisible());
-        QCOMPARE(h.window()->windowTitle(), QString("Vorla 5151"));  // both windows carry caption and icon
-        QCOMPARE(h.window()->windowIcon().availableSizes(), (QList<QSize>{{32, 32}, {16, 16}}));
     }
 
     void reset_in_the_middle_of_a_movement_returns_to_a_fresh_dialog() {
@@ -86,9 +63,6 @@ private slots:
         QVERIFY(resume);
         QVERIFY(!pause->isEnabled());
         QVERIFY(!resume->isEnabled());
-        QTest::mouseClick(pause, Qt::LeftButton);  // disabled: ignored
-        QVERIFY(!h.app().playground()->loop_utama.Enabled());
-
         QTest::mouseClick(play, Qt::LeftButton);
         QVERIFY(!play->isEnabled());
         QVERIFY(pause->isEnabled());
@@ -115,7 +89,8 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(answer.text, QString("Banyak langkah = 8"), 20000);
         QTRY_VERIFY(!find<QAbstractButton>(h, "pause")->isEnabled());
         QCOMPARE(find<QListView>(h, "langkah")->model()->rowCount(), 18);
-        QCOMPARE(find<QListView>(h, "Effi")->model()->index(7, 0).data().toString(), QString("8.Blue roll (3,4)"));
+        QCOMPARE(find<QListView>(h, "Effi")->model()->index(7, 0).data().toString(),
+                 QString("8.Blue roll (3,4)"));
     }
 
     void space_and_ctrl_r_act_as_the_buttons_and_clicks_leave_the_focus() {
@@ -138,7 +113,7 @@ private slots:
         QVERIFY(slider->hasFocus());  // a picture button never takes the focus
         QTest::mouseClick(h.window()->view().viewport(), Qt::LeftButton);
         QVERIFY(slider->hasFocus());
-        QTRY_VERIFY(pg.resume1.Enabled());  // paused once the marble has arrived
+        QTRY_VERIFY(pg.resume1.Enabled());       // paused once the marble has arrived
         QTest::keyClick(slider, Qt::Key_Space);  // paused: resume
         QVERIFY(!pg.resume1.Enabled());
         QTest::keyClick(slider, Qt::Key_R, Qt::ControlModifier);
@@ -181,7 +156,8 @@ private slots:
         auto& pg = *h.app().playground();
         auto* list = find<QListView>(h, "langkah");
         QVERIFY(list);
-        for (int i = 1; i <= 300; ++i) pg.langkah.AddItem(std::to_string(i * 1000) + ".Backtrack (12345,12347)");
+        for (int i = 1; i <= 300; ++i)
+            pg.langkah.AddItem(std::to_string(i * 1000) + ".Backtrack (12345,12347)");
         QCOMPARE(list->verticalScrollBar()->value(), 0);  // appending keeps the scroll position
         const QModelIndex last = list->model()->index(299, 0);
         list->scrollToBottom();
@@ -189,7 +165,8 @@ private slots:
         QTRY_VERIFY(list->visualRect(last).top() >= 0);
         QCOMPARE(list->visualRect(last).bottom() <= list->viewport()->rect().bottom(), true);
         QVERIFY(list->horizontalScrollBar()->maximum() > 0);  // the line is wider than the list
-        QVERIFY(list->visualRect(last).width() >= list->fontMetrics().horizontalAdvance(last.data().toString()));
+        QVERIFY(list->visualRect(last).width() >=
+                list->fontMetrics().horizontalAdvance(last.data().toString()));
     }
 
     void closing_the_last_window_ends_the_program() {

@@ -1,4 +1,5 @@
-// Tests of the window model's controls: control arrays, pictures, clicks, slider, text box, observer, advance.
+// Tests of the window model's controls: control arrays, pictures, clicks, slider, text box, observer,
+// advance.
 #include <gtest/gtest.h>
 
 #include <stdexcept>
@@ -19,7 +20,9 @@ struct recorder : ui::form_observer {
     std::vector<std::pair<const ui::control*, ui::bounds>> changes;  // which, and where it stood
     std::vector<const ui::control*> loaded;
     int form_changes = 0;
-    void control_changed(ui::control& c, const ui::bounds& before) override { changes.emplace_back(&c, before); }
+    void control_changed(ui::control& c, const ui::bounds& before) override {
+        changes.emplace_back(&c, before);
+    }
     void control_loaded(ui::control& c) override { loaded.push_back(&c); }
     void form_changed() override { ++form_changes; }
 };
@@ -62,13 +65,15 @@ TEST_F(Controls, ArrayElementsStartAsInvisibleCopiesOfElementZero) {
 TEST_F(Controls, ObserverHearsOfVisibleChangesWithTheOldBoundsButNotOfTags) {
     ui::label sign(window, "bckTrack", {3120, 2520, 3855, 375}, "Backtrack !!!");
     ui::shape marble(window, "shpBall2", {600, 120, 615, 495}, 0x000000FFu);
-    ui::image pause(window, "pause", {8760, 4320, 720, 615}, ui::embedded("pause", 48, 41), ui::image_use::button);
+    ui::image pause(window, "pause", {8760, 4320, 720, 615}, ui::embedded("pause", 48, 41),
+                    ui::image_use::button);
     window.observe(&seen);
     sign.Left(100);
     sign.Left(100);  // no change, no notice
     sign.Tag("5");
     marble.Tag("3");
-    pause.Picture({ui::picture_origin::file, "pauseclick.jpg", 20, 11});  // an image box takes the size of its picture
+    pause.Picture(
+        {ui::picture_origin::file, "pauseclick.jpg", 20, 11});  // an image box takes the size of its picture
     EXPECT_EQ((std::vector<float>{pause.Left(), pause.Top(), pause.Width(), pause.Height()}),
               (std::vector<float>{8760, 4320, 300, 165}));
     ASSERT_EQ(seen.changes.size(), 2u);
@@ -88,7 +93,8 @@ TEST_F(Controls, ObserverHearsOfVisibleChangesWithTheOldBoundsButNotOfTags) {
 }
 
 TEST_F(Controls, DisabledButtonsIgnoreClicksAndTheSliderClamps) {
-    ui::image pause(window, "pause", {8760, 4320, 720, 615}, ui::embedded("pause", 48, 41), ui::image_use::button);
+    ui::image pause(window, "pause", {8760, 4320, 720, 615}, ui::embedded("pause", 48, 41),
+                    ui::image_use::button);
     ui::command_button proses(window, "cmdProses", {0, 0, 1000, 400}, "Proses");
     int clicks = 0;
     pause.Click = [&] { ++clicks; };
@@ -108,68 +114,55 @@ TEST_F(Controls, DisabledButtonsIgnoreClicksAndTheSliderClamps) {
     EXPECT_EQ(values, (std::vector<int>{50, 1000, 0}));  // only real changes are reported
 }
 
-TEST_F(Controls, TextBoxTypingSelectionAndEdits) {
+// Edits through the start dialog, at random and against an oracle: the fuzz test. Here what it cannot reach.
+TEST_F(Controls, TextBoxKeyPressMayDropOrReplaceAndChangeFollowsTheText) {
     ui::text_box box(window, "txtJmlBola", {0, 0, 1000, 300});
     texts changes;
     box.Change = [&] { changes.push_back(box.Text()); };
     box.KeyPress = [&](int& key) {
-        if (key == 'x') key = 0;         // dropped
-        else if (key == 'a') key = '4';  // replaced
+        if (key == 'x')
+            key = 0;  // dropped
+        else if (key == 'a')
+            key = '4';  // replaced
     };
     for (int key : {int{'1'}, int{'x'}, int{'a'}, ui::key_enter, ui::key_backspace}) box.type(key);
     box.Text("12345");  // set by code: Change too, and the caret goes to the end
     EXPECT_EQ(box.SelStart(), 5u);
-    box.select(1, 3);
-    box.type('9');  // replaces the selection
-    box.select(1, 1);
-    box.type(ui::key_backspace);  // deletes the selection only
-    EXPECT_EQ(box.Text() + " " + std::to_string(box.SelStart()), "15 1");
-    box.select(0, 0);
-    box.type(ui::key_backspace);  // nothing before the caret
     box.edit("7", 9);  // a paste or cut by the platform's editor
     EXPECT_EQ(box.SelStart(), 1u);
-    EXPECT_EQ(changes, (texts{"1", "14", "1", "12345", "195", "15", "7"}));
+    EXPECT_EQ(changes, (texts{"1", "14", "1", "12345", "7"}));
 }
 
 TEST_F(Controls, TextBoxCountsUtf16UnitsKeepsUtf8AndHoldsWhatThePlatformCan) {
     ui::text_box box(window, "txtJmlBola", {0, 0, 1000, 300});
     int changes = 0;
     box.Change = [&] { ++changes; };
-    EXPECT_TRUE(box.edit("1\u00e9", 2));  // "1é": two characters, three bytes
-    EXPECT_EQ(box.length(), 2u);
-    box.type(ui::key_backspace);  // deletes the whole é
-    EXPECT_EQ(box.Text(), "1");
+    box.type('1');
     box.type(0x1F600);  // beyond U+FFFF: four bytes, two characters
     box.type(0xE9);
     box.type(0x7F);  // DEL types nothing
     EXPECT_EQ(box.Text(), "1\U0001F600\u00e9");
+    EXPECT_EQ(box.length(), 4u);
     EXPECT_EQ(box.SelStart(), 4u);
     box.select(2, 1);  // inside the pair: the whole character
     EXPECT_EQ(box.SelStart(), 1u);
     EXPECT_EQ(box.SelLength(), 2u);
     box.select(2, 2);
-    EXPECT_EQ(box.SelStart() * 10 + box.SelLength(), 13u);
+    EXPECT_EQ(box.SelLength(), 3u);
     box.type('5');
     EXPECT_EQ(box.Text(), "15");
-    EXPECT_EQ(changes, 5);
+    EXPECT_EQ(changes, 4);
 
     for (const char* not_utf8 : {"\xC3", "1\xA9", "\xC0\xB1", "\xED\xA0\x80", "\xF4\x90\x80\x80"})
         EXPECT_FALSE(box.edit(not_utf8, 1)) << not_utf8;
     EXPECT_FALSE(box.Text("\xFF"));
     EXPECT_EQ(box.Text(), "15");
 
-    // As long as the platform's box holds, and not one character more.
-    const std::string full(ui::text_box::max_length, '7');
-    EXPECT_FALSE(box.edit(full + "7", 0));
+    const std::string full(ui::text_box::max_length - 1, '7');
     EXPECT_TRUE(box.edit(full, full.size()));
-    box.type('5');
-    EXPECT_EQ(box.Text(), full);
-    box.select(0, 1);
-    box.type('5');  // replacing a character keeps the length
-    EXPECT_EQ(box.Text(), "5" + full.substr(1));
     box.type(0x1F600);  // two characters where only one is free
-    EXPECT_EQ(box.length(), ui::text_box::max_length);
-    EXPECT_EQ(changes, 7);
+    EXPECT_EQ(box.Text(), full);
+    EXPECT_EQ(changes, 5);
 }
 
 TEST(Geometry, AdvanceAlwaysMakesProgress) {

@@ -92,19 +92,6 @@ TEST_F(Playback, PauseWhileAMarbleMovesTakesHoldWhenItArrives) {
     EXPECT_FALSE(run_until([&] { return pg().langkah.ListCount() > 2; }));
 }
 
-TEST_F(Playback, ResetWhileAPauseIsPendingLeavesNothingBehind) {
-    pg().play.user_click();
-    ASSERT_TRUE(run_until([&] { return moving(); }));
-    pg().pause.user_click();
-    pg().reset.user_click();
-    s.settle();
-    EXPECT_FALSE(s.clock.step());
-    s.open_playground(2);
-    EXPECT_EQ(enabled(), "play");
-    pg().play.user_click();
-    ASSERT_TRUE(run_until([&] { return pg().langkah.ListCount() == 3; }));  // no pause carried over
-}
-
 TEST_F(Playback, SpaceClicksTheButtonThatWouldTakeIt) {
     pg().space_key();  // ready: play
     EXPECT_EQ(enabled(), "pause");
@@ -122,9 +109,10 @@ TEST_F(Playback, SpaceClicksTheButtonThatWouldTakeIt) {
     EXPECT_FALSE(s.clock.step());
 }
 
-TEST_F(Playback, ResetInTheMiddleOfAMovementClosesTheWindowAtOnce) {
+TEST_F(Playback, ResetInTheMiddleOfAMovementWithAPausePendingClosesTheWindowAtOnce) {
     pg().play.user_click();
     ASSERT_TRUE(run_until([&] { return moving(); }));
+    pg().pause.user_click();
     playground::playground& old = pg();
     auto token = std::make_shared<int>();  // held by the old window until it is destroyed
     const std::weak_ptr<int> window_alive = token;
@@ -145,7 +133,10 @@ TEST_F(Playback, ResetInTheMiddleOfAMovementClosesTheWindowAtOnce) {
     EXPECT_EQ(enabled(), "play");
     EXPECT_FALSE(pg().bckGrnd.exists(4));
     EXPECT_FALSE(pg().shpBall1.exists(2));
-    EXPECT_EQ(pg().langkah.ListCount() + pg().Effi.ListCount(), 0u);
+    EXPECT_EQ(pg().langkah.ListCount(), 0u);
+    EXPECT_EQ(pg().Effi.ListCount(), 0u);
+    pg().play.user_click();
+    ASSERT_TRUE(run_until([&] { return pg().langkah.ListCount() == 3; }));  // no pause carried over
 }
 
 TEST_F(Playback, AtTheGoalTheMessageComesAndOnlyResetLeadsOn) {

@@ -61,22 +61,14 @@ TEST(Scene, ThreeMarblesASideSitWhereTheLayoutPutsThem) {
     EXPECT_FALSE(pg.shpBall2(0).Visible());
     EXPECT_EQ(s.app.state().shape_of_ball, (shapes_t{0, 1, 2, 3, 1, 2, 3}));
 
-    EXPECT_EQ(pg.layout.Left(), 472.5);
-    EXPECT_EQ(pg.layout.Top(), 2000);
-    const ui::image* buttons[] = {&pg.play, &pg.pause, &pg.resume1, &pg.reset};
-    const float button_lefts[] = {1072.5, 1992.5, 2912.5, 3832.5};
-    for (int i = 0; i < 4; ++i) {
-        EXPECT_EQ(buttons[i]->Left(), button_lefts[i]) << buttons[i]->name();
-        EXPECT_EQ(buttons[i]->Top(), 2350) << buttons[i]->name();
+    const std::pair<const ui::control*, ui::bounds> placed[] = {
+        {&pg.layout, {472.5, 2000}},   {&pg.play, {1072.5, 2350}},  {&pg.pause, {1992.5, 2350}},
+        {&pg.resume1, {2912.5, 2350}}, {&pg.reset, {3832.5, 2350}}, {&pg.Kecepatan, {1072.5, 3265}},
+        {&pg.langkah, {712.5, 4650}},  {&pg.Effi, {3087.5, 4650}},  {&pg.bckTrack, {982.5, 580}}};
+    for (const auto& [c, at] : placed) {
+        EXPECT_EQ(c->Left(), at.left) << c->name();
+        EXPECT_EQ(c->Top(), at.top) << c->name();
     }
-    EXPECT_EQ(pg.Kecepatan.Left(), 1072.5);
-    EXPECT_EQ(pg.Kecepatan.Top(), 3265);
-    EXPECT_EQ(pg.langkah.Left(), 712.5);
-    EXPECT_EQ(pg.langkah.Top(), 4650);
-    EXPECT_EQ(pg.Effi.Left(), 3087.5);
-    EXPECT_EQ(pg.Effi.Top(), 4650);
-    EXPECT_EQ(pg.bckTrack.Left(), 982.5);
-    EXPECT_EQ(pg.bckTrack.Top(), 580);
     EXPECT_FALSE(pg.bckTrack.Visible());
     EXPECT_FALSE(pg.loop_utama.Enabled());
     EXPECT_FALSE(pg.Timer1.Enabled());

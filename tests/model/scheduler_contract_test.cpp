@@ -6,6 +6,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -24,7 +25,9 @@ struct on_virtual_clock {
     ui::virtual_clock clock;
     ui::scheduler& port() { return clock; }
     long now_ms() const { return static_cast<long>(clock.now()); }
-    void run_to(long deadline) { clock.run_until([] { return false; }, deadline); }
+    void run_to(long deadline) {
+        clock.run_until([] { return false; }, deadline);
+    }
     bool idle() const { return clock.idle(); }
 };
 
@@ -109,41 +112,30 @@ TYPED_TEST(Scheduler, TimersDueTogetherTickInArmingOrderAndPostedTasksGoFirst) {
     EXPECT_EQ(this->log, (ticks{{"first", 0}, {"x", 20}, {"x", 40}, {"task", 40}, {"y", 40}}));
 }
 
-TYPED_TEST(Scheduler, AnIntervalOfZeroOrLessNeverTicks) {
+TYPED_TEST(Scheduler, ATimerOfNoIntervalOrDestroyedNeverTicks) {
     ui::timer zero(this->window, "zero", 0), negative(this->window, "negative", -5);
-    this->watch(zero);
-    this->watch(negative);
     zero.Enabled(true);
     negative.Enabled(true);
     EXPECT_TRUE(this->on.idle());
-    ui::timer a(this->window, "a", 30);
-    this->watch(a);
-    a.Enabled(true);
-    this->on.run_to(60);
-    zero.Interval(25);  // an enabled timer with a new interval counts from now
-    this->on.run_to(90);
-    EXPECT_EQ(this->log, (ticks{{"a", 30}, {"a", 60}, {"zero", 85}, {"a", 90}}));
-}
-
-TYPED_TEST(Scheduler, ADestroyedTimerNeverTicks) {
-    auto a = std::make_unique<ui::timer>(this->window, "a", 30);
-    auto b = std::make_unique<ui::timer>(this->window, "b", 30);
-    auto c = std::make_unique<ui::timer>(this->window, "c", 50);
-    auto d = std::make_unique<ui::timer>(this->window, "d", 20);
+    std::unique_ptr<ui::timer> a, b, c, d;
+    for (auto [timer, name, interval] :
+         {std::tuple{&a, "a", 30}, {&b, "b", 30}, {&c, "c", 50}, {&d, "d", 20}}) {
+        *timer = std::make_unique<ui::timer>(this->window, name, interval);
+        this->watch(**timer);
+        (*timer)->Enabled(true);
+    }
+    this->watch(zero);
+    this->watch(negative);
     this->watch(*a, [&] { b.reset(); });  // b was due at the same moment, after a
-    this->watch(*b);
     this->watch(*c, [&] {
         c.reset();  // inside its own tick
         this->note("after");
     });
-    this->watch(*d);
-    a->Enabled(true);
-    b->Enabled(true);
-    c->Enabled(true);
-    d->Enabled(true);
     d.reset();  // outside any tick
     this->on.run_to(60);
-    EXPECT_EQ(this->log, (ticks{{"a", 30}, {"c", 50}, {"after", 50}, {"a", 60}}));
+    zero.Interval(25);  // an enabled timer with a new interval counts from now
+    this->on.run_to(90);
+    EXPECT_EQ(this->log, (ticks{{"a", 30}, {"c", 50}, {"after", 50}, {"a", 60}, {"zero", 85}, {"a", 90}}));
     this->window.stop_timers();
     EXPECT_TRUE(this->on.idle());
 }
@@ -169,7 +161,8 @@ TEST_F(RealTimeSchedule, ATimerShorterThanAFrameTicksOncePerFrame) {
     seventeen.Enabled(true);
     on.run_to(1000);
     ASSERT_EQ(frames.size(), 60u);
-    for (std::size_t k = 0; k < frames.size(); ++k) EXPECT_EQ(frames[k], frame_time(static_cast<std::int64_t>(k) + 1));
+    for (std::size_t k = 0; k < frames.size(); ++k)
+        EXPECT_EQ(frames[k], frame_time(static_cast<std::int64_t>(k) + 1));
     EXPECT_EQ(sixteens, frames);
     ASSERT_EQ(seventeens.size(), 1000u / 17);
     EXPECT_EQ(seventeens.back(), static_cast<std::int64_t>(seventeens.size()) * 17 * ms);
