@@ -77,7 +77,6 @@ public:
 
     // Order among the controls that take the keyboard focus; -1 for none.
     int TabIndex() const { return tab_index_; }
-    void TabIndex(int value) { tab_index_ = value; }
 
     const std::string& Tag() const { return tag_; }
     void Tag(std::string value) { tag_ = std::move(value); }
