@@ -98,13 +98,7 @@ void scene_view::file_in_columns(ui::control& which, const ui::bounds& area) {
 }
 
 void scene_view::widen_track_band(const ui::control& which, const ui::bounds& area) {
-    const QRect box = painted_extent(which, area);
-    if (track_top_ == track_bottom_) {
-        track_top_ = box.top();
-        track_bottom_ = box.top();
-    }
-    track_top_ = std::min(track_top_, box.top());
-    track_bottom_ = std::max(track_bottom_, box.bottom() + 1);
+    track_band_ |= painted_extent(which, area);
 }
 
 void scene_view::take_from_columns(ui::control& which, const ui::bounds& area) {
@@ -180,7 +174,7 @@ void scene_view::scrollContentsBy(int dx, int dy) {
     if (dx == 0) return;
     // Sideways only the track row moves: its band is shifted, and a panel
     // item that stands in the band (the sign) is painted back in its place.
-    const QRect band(0, track_top_ - verticalScrollBar()->value(), viewport()->width(), track_bottom_ - track_top_);
+    const QRect band(0, track_band_.top() - verticalScrollBar()->value(), viewport()->width(), track_band_.height());
     viewport()->scroll(dx, 0, band);
     for (const ui::control* item : painted_panel_) {
         if (!item->Visible()) continue;

@@ -65,8 +65,9 @@ private:
     std::unordered_map<long, std::vector<ui::control*>> columns_;
     // The painted controls that stay in view while the track scrolls.
     std::vector<const ui::control*> painted_panel_;
-    // The rows of the view that the track row has ever painted, in scene pixels.
-    int track_top_ = 0, track_bottom_ = 0;
+    // Where the track row has ever painted, in scene pixels: its rows are the
+    // band that scrolls sideways.
+    QRect track_band_;
     QElapsedTimer user_scrolled_;
 };
 
