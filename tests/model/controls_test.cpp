@@ -65,7 +65,7 @@ TEST_F(Controls, ArrayElementsStartAsInvisibleCopiesOfElementZero) {
 TEST_F(Controls, ObserverHearsOfVisibleChangesWithTheOldBoundsButNotOfTags) {
     ui::label sign(window, "bckTrack", {3120, 2520, 3855, 375}, "Backtrack !!!");
     ui::shape marble(window, "shpBall2", {600, 120, 615, 495}, 0x000000FFu);
-    ui::image pause(window, "pause", {8760, 4320, 720, 615}, ui::embedded("pause", 48, 41),
+    ui::image pause(window, "pause", {8760, 4320, 720, 615}, ui::embedded_face("pause"),
                     ui::image_use::button);
     window.observe(&seen);
     sign.Left(100);
@@ -93,7 +93,7 @@ TEST_F(Controls, ObserverHearsOfVisibleChangesWithTheOldBoundsButNotOfTags) {
 }
 
 TEST_F(Controls, DisabledButtonsIgnoreClicksAndTheSliderClamps) {
-    ui::image pause(window, "pause", {8760, 4320, 720, 615}, ui::embedded("pause", 48, 41),
+    ui::image pause(window, "pause", {8760, 4320, 720, 615}, ui::embedded_face("pause"),
                     ui::image_use::button);
     ui::command_button proses(window, "cmdProses", {0, 0, 1000, 400}, "Proses");
     int clicks = 0;

@@ -12,4 +12,11 @@ inline picture embedded(const std::string& name, int width, int height) {
     return picture{picture_origin::embedded, name, width, height};
 }
 
+// Every button face, embedded or read from a picture file, is 48 x 41 pixels:
+// the 720 x 615 twips of its button.
+inline constexpr int face_width = 48;
+inline constexpr int face_height = 41;
+
+inline picture embedded_face(const std::string& name) { return embedded(name, face_width, face_height); }
+
 }  // namespace ui

@@ -27,13 +27,13 @@ playground::playground(const playground_ports& ports, engine::modul_tiroka& stat
                ui::design().centred().font(sign_font).invisible()),
       layout(*this, "layout", {2640, 2880, 4875, 5535}, ui::embedded("layout", 325, 369),
              ui::image_use::picture),
-      play(*this, "play", {8400, 3000, 720, 615}, ui::embedded("play", 48, 41), ui::image_use::button,
+      play(*this, "play", {8400, 3000, 720, 615}, ui::embedded_face("play"), ui::image_use::button,
            "Play"),
-      pause(*this, "pause", {8760, 4320, 720, 615}, ui::embedded("pause", 48, 41), ui::image_use::button,
+      pause(*this, "pause", {8760, 4320, 720, 615}, ui::embedded_face("pause"), ui::image_use::button,
             "Pause", ui::design().disabled()),
-      resume1(*this, "resume1", {9120, 2040, 720, 615}, ui::embedded("resume", 48, 41),
+      resume1(*this, "resume1", {9120, 2040, 720, 615}, ui::embedded_face("resume"),
               ui::image_use::button, "Resume", ui::design().disabled()),
-      reset(*this, "reset", {8760, 5640, 720, 615}, ui::embedded("reset", 48, 41), ui::image_use::button,
+      reset(*this, "reset", {8760, 5640, 720, 615}, ui::embedded_face("reset"), ui::image_use::button,
             "Reset"),
       // The thumb starts at 20, the step every run begins with. The slider
       // is first in tab order: it has the focus when the window opens, so

@@ -4,6 +4,8 @@
 #include <stdexcept>
 #include <string>
 
+#include "ui/form/embedded.h"
+
 namespace program {
 
 headless_session::headless_session() : app(program_ports{clock, *this, *this, *this}, *this) {
@@ -19,7 +21,7 @@ ui::picture headless_session::load(const std::string& file_name) {
     files_read.push_back(file_name);
     if (auto answer = picture_answers.find(file_name); answer != picture_answers.end())
         return answer->second;
-    return ui::picture{ui::picture_origin::file, file_name, 48, 41};
+    return ui::picture{ui::picture_origin::file, file_name, ui::face_width, ui::face_height};
 }
 
 start::Utama& headless_session::utama() {

@@ -12,6 +12,8 @@
 #include <QImageReader>
 #include <cerrno>
 
+#include "ui/form/embedded.h"
+
 namespace qt_host {
 
 namespace {
@@ -160,7 +162,7 @@ QPixmap pictures::pixmap(const ui::picture& which) {
     if (auto found = cache_.find(key); found != cache_.end()) return found->second;
     QPixmap face = shipped_face(which.origin, which.name);
     if (face.isNull()) {  // a build without its resources still shows a plain face
-        face = QPixmap(which.width > 0 ? which.width : 48, which.height > 0 ? which.height : 41);
+        face = QPixmap(which.width > 0 ? which.width : ui::face_width, which.height > 0 ? which.height : ui::face_height);
         face.fill(QColor(255, 160, 32));
     }
     cache_[key] = face;
