@@ -224,6 +224,31 @@ TEST_F(RealTimeSchedule, AfterAStallTheScheduleSlipsAndALateFrameCatchesUpOneTic
     EXPECT_EQ(on.schedule.next_wake(), start + frame_time(4));
 }
 
+TEST_F(RealTimeSchedule, ATimerSwitchedOffAndOnInALateWakeUpTicksOnceInIt) {
+    // The final frame of a movement hands over to a step, and the step starts
+    // the next movement: a wake-up 48 ms late (not yet a stall) finds both the
+    // step and the next frame due, but the frame waits for the next wake-up,
+    // so the arrival is painted before the marble moves on.
+    ui::timer step(window, "loop_utama", 30), frame(window, "Timer1", 1);
+    std::vector<std::string> seen;
+    frame.Timer = [&] {
+        seen.push_back("frame");
+        frame.Enabled(false);
+        step.Enabled(true);
+    };
+    step.Timer = [&] {
+        seen.push_back("step");
+        frame.Enabled(true);
+        step.Enabled(false);
+    };
+    frame.Enabled(true);
+    on.time.ns = frame_time(1) + 48 * ms;
+    on.schedule.run_due();
+    EXPECT_EQ(seen, (std::vector<std::string>{"frame", "step"}));
+    on.schedule.run_due();
+    EXPECT_EQ(seen, (std::vector<std::string>{"frame", "step", "frame"}));
+}
+
 TEST_F(RealTimeSchedule, ATickRunsToItsEndBeforeTheNextTick) {
     // A handler that opens a modal box runs a nested event loop, which wakes the schedule.
     ui::timer a(window, "a", 30), b(window, "b", 30);

@@ -50,10 +50,10 @@ std::optional<real_time_schedule::nanoseconds> real_time_schedule::next_wake() c
     return next->due;
 }
 
-real_time_schedule::armed* real_time_schedule::next_due_by(nanoseconds now, std::uint64_t run) {
+real_time_schedule::armed* real_time_schedule::next_due_by(nanoseconds now) {
     armed* next = nullptr;
     for (armed& a : armed_) {
-        if (a.due > now || a.ticked_in == run) continue;
+        if (a.due > now || std::find(ticked_.begin(), ticked_.end(), a.which) != ticked_.end()) continue;
         if (!next || a.due < next->due || (a.due == next->due && a.order < next->order)) next = &a;
     }
     return next;
@@ -71,10 +71,10 @@ void real_time_schedule::run_due() {
     if (running_) return;
     running_ = true;
     const nanoseconds now = time_->now();
-    const std::uint64_t run = ++runs_;
+    ticked_.clear();
     tick_moment_ = now;
     run_posted();
-    while (armed* next = next_due_by(now, run)) {
+    while (armed* next = next_due_by(now)) {
         timer& due = *next->which;
         // The timer's next due time is set before its tick, which may disarm
         // or destroy it; it keeps its place among timers due together.
@@ -90,7 +90,7 @@ void real_time_schedule::run_due() {
             }
         }
         next->due = next->from + next->periods * next->span / next->per;
-        next->ticked_in = run;
+        ticked_.push_back(&due);
         due.tick();
         run_posted();
     }

@@ -70,9 +70,10 @@ private:
         std::int64_t per;
         nanoseconds due;
         std::uint64_t order;
-        std::uint64_t ticked_in = 0;  // the run_due call of its last tick
     };
-    armed* next_due_by(nanoseconds now, std::uint64_t run);
+    // The earliest tick due by `now` of a timer that has not ticked in this
+    // run_due call, first armed among ties.
+    armed* next_due_by(nanoseconds now);
     void run_posted();
     // When a timer switched on now starts counting: the due time of the tick
     // being handled, or the clock outside ticks.
@@ -82,7 +83,9 @@ private:
     std::vector<armed> armed_;
     std::deque<std::function<void()>> posted_;
     std::uint64_t next_order_ = 0;
-    std::uint64_t runs_ = 0;
+    // The timers that have ticked in this run_due call, also those switched
+    // off and on again since: each ticks at most once a call.
+    std::vector<const timer*> ticked_;
     nanoseconds tick_moment_ = 0;
     bool running_ = false;
 };
