@@ -85,6 +85,7 @@ host::host() : app_(program::program_ports{timers_, *this, *this, faces_}, *this
 host::~host() {
     for (auto& [model, window] : windows_)
         if (window) window->close_for_program();
+    windows_.clear();
 }
 
 form_window* host::window() const {

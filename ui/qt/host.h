@@ -51,10 +51,12 @@ private:
     void show(const std::string& text) override;
     void beep() override;
 
+    // The program is destroyed first: closing its window on the way out
+    // still finds the scheduler, the pictures and the window map.
     qt_scheduler timers_;
     pictures faces_;
-    program::program app_;
     std::unordered_map<ui::form*, QPointer<form_window>> windows_;
+    program::program app_;
 };
 
 }  // namespace qt_host
