@@ -38,13 +38,18 @@ scene_view::scene_view(ui::form& model, pictures& faces, QWidget* parent)
     verticalScrollBar()->setFocusPolicy(Qt::NoFocus);
     viewport()->setAutoFillBackground(false);
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);  // the paint loop fills every exposed pixel
-    for (QScrollBar* bar : {horizontalScrollBar(), verticalScrollBar()}) {
-        // One cell a click on an arrow; a page is the view's width, set with the ranges.
-        bar->setSingleStep(pixels({0, 0, 615, 615}).width());
+    for (QScrollBar* bar : {horizontalScrollBar(), verticalScrollBar()})
         connect(bar, &QAbstractSlider::actionTriggered, this, [this] { user_scrolled_.start(); });
-    }
     user_scrolled_.invalidate();
     for (ui::control* each : model.controls()) show_control(*each);
+    // A click on an arrow moves by one cell, as wide as the track row's first
+    // control; a page is the view's width, set with the ranges.
+    for (const ui::control* each : model.controls())
+        if (each->in_track_row()) {
+            const int cell = pixels({0, 0, each->Width(), each->Width()}).width();
+            for (QScrollBar* bar : {horizontalScrollBar(), verticalScrollBar()}) bar->setSingleStep(cell);
+            break;
+        }
     model.observe(this);
     update_scroll_ranges();
 }
