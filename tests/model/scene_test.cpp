@@ -101,6 +101,21 @@ TEST(Scene, TheLongestTrackIsBuiltWhole) {
     EXPECT_EQ(pg.shpBall2(n).Left(), pg.bckGrnd(cells).Left());
     ASSERT_EQ(s.app.state().shape_of_ball.size(), static_cast<std::size_t>(cells));
     EXPECT_EQ(s.app.state().shape_of_ball[2 * n], n);
+
+    // Far out a float is 4 twips from the next, yet the row keeps its pitch
+    // and its centre: the window's outer width halved, 45 twips to the left.
+    const double w = 615, width = pg.Width();
+    EXPECT_NEAR(width, (cells + 1) * w + 900, 4);
+    EXPECT_NEAR(pg.bckGrnd(1).Left(), (width - cells * w) / 2 - 45, 4);
+    EXPECT_NEAR(double{pg.bckGrnd(cells).Left()} + w, (width + cells * w) / 2 - 45, 4);
+    double widest = w, narrowest = w;
+    for (int p = 2; p <= cells; ++p) {
+        const double pitch = double{pg.bckGrnd(p).Left()} - pg.bckGrnd(p - 1).Left();
+        widest = std::max(widest, pitch);
+        narrowest = std::min(narrowest, pitch);
+    }
+    EXPECT_LE(widest, w + 4);
+    EXPECT_GE(narrowest, w - 4);
 }
 
 }  // namespace

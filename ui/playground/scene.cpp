@@ -14,6 +14,14 @@ void playground::Form_Load() {
     state_.set_initial_position();
     const int n = state_.ball_count;
     const int cells = 2 * n + 1;
+    // Cell p stands p cell widths right of the template. Each place is
+    // measured from the template, not from the cell before: past 2^24 twips
+    // (N above 13600) a float cannot hold every sum, and adding cell to cell
+    // would gather a twip of error a cell, until the row runs off its window.
+    // Where the floats hold the sums, the two ways give the same places.
+    const auto cell_left = [this](int p) {
+        return single(double{bckGrnd(0).Left()} + p * double{bckGrnd(0).Width()});
+    };
 
     // First pass: the cells edge to edge from one cell width right of the
     // template. These places only serve to measure the window.
@@ -21,8 +29,7 @@ void playground::Form_Load() {
         ui::label& cell = bckGrnd.load(p);
         ui::label& number = indeks_bck.load(p);
         number.Caption(std::to_string(p));
-        const ui::label& before = bckGrnd(p - 1);
-        cell.Left(single(double{before.Left()} + before.Width()));
+        cell.Left(cell_left(p));
         cell.Visible(true);
         if (p <= n)
             cell.Tag(std::to_string(p));
@@ -66,8 +73,7 @@ void playground::Form_Load() {
 
     for (int p = 1; p <= cells; ++p) {
         ui::label& cell = bckGrnd(p);
-        const ui::label& before = bckGrnd(p - 1);
-        cell.Left(single(double{before.Left()} + before.Width()));
+        cell.Left(cell_left(p));
         cell.Visible(true);
         ui::label& number = indeks_bck(p);
         number.Left(cell.Left());
