@@ -26,6 +26,10 @@ public:
     virtual void form_changed() = 0;
 };
 
+// How the window's frame behaves: a sizable window can be resized by the
+// user; a fixed dialog keeps its size and has no maximise button.
+enum class form_border { sizable, fixed_dialog };
+
 class form {
 public:
     form(const char* name, scheduler& timers, std::string caption, twips width, twips height);
@@ -47,6 +51,8 @@ public:
     void BackColor(colour value) { back_colour_ = value; }
     const picture& Icon() const { return icon_; }
     void Icon(picture value) { icon_ = std::move(value); }
+    form_border BorderStyle() const { return border_; }
+    void BorderStyle(form_border value) { border_ = value; }
 
     // The control that a view of a scene wider than its window opens on;
     // null opens on the scene's left edge.
@@ -87,6 +93,7 @@ private:
     twips width_, height_;
     colour back_colour_ = system_window_background;
     picture icon_;
+    form_border border_ = form_border::sizable;
     const control* opens_on_ = nullptr;
     std::vector<key_binding> key_bindings_;
     std::vector<control*> controls_;

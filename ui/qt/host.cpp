@@ -60,6 +60,10 @@ form_window::form_window(ui::form& model, pictures& faces, std::function<void()>
     } else {
         resize(size);
     }
+    if (model.BorderStyle() == ui::form_border::fixed_dialog) {
+        setFixedSize(size);
+        setWindowFlag(Qt::WindowMaximizeButtonHint, false);
+    }
 }
 
 void form_window::close_for_program() {

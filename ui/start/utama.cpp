@@ -36,6 +36,7 @@ Utama::Utama(ui::scheduler& timers, engine::modul_tiroka& state, ui::beeper& bee
       state_(state), beep_(beep), exits_(exits) {
     BackColor(ui::white);
     Icon(ui::program_icon());
+    BorderStyle(ui::form_border::fixed_dialog);  // one box and one button: nothing to gain by resizing
     txtJmlBola.Change = [this] { txtJmlBola_Change(); };
     txtJmlBola.KeyPress = [this](int& key_ascii) { txtJmlBola_KeyPress(key_ascii); };
     cmdProses.Click = [this] { cmdProses_Click(); };
