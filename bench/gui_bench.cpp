@@ -93,6 +93,8 @@ void run_event_loop(int milliseconds) {
 
 // Counts what a run costs: frames drawn, paints of the scene, timer events, message boxes shown.
 class run_watch : public QObject {
+    Q_OBJECT
+
 public:
     explicit run_watch(qt_host::host& h) : viewport_(h.window()->view().viewport()) {
         auto* pg = h.app().playground();
@@ -227,3 +229,5 @@ int main(int argc, char** argv) {
     benchmark::Shutdown();
     return 0;
 }
+
+#include "gui_bench.moc"

@@ -13,6 +13,8 @@ namespace {
 
 // Counts its paints and notes the presses it handles.
 class probe : public QWidget {
+    Q_OBJECT
+
 public:
     int paints = 0;
     std::vector<std::string>* log = nullptr;

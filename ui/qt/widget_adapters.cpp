@@ -106,6 +106,8 @@ private:
 // uniform rows (fast for millions of lines) and still shows each line whole,
 // with a horizontal scroll bar only once a line is wider than the list.
 class widest_line_delegate : public QStyledItemDelegate {
+    Q_OBJECT
+
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
 
@@ -195,3 +197,5 @@ std::unique_ptr<widget_adapter> make_adapter(ui::control& model, QWidget* parent
 }
 
 }  // namespace qt_host
+
+#include "widget_adapters.moc"
