@@ -45,7 +45,7 @@ private slots:
         QVERIFY(find<QLineEdit>(h, "txtJmlBola")->hasFocus());
         for (int window = 0; window < 2; ++window) {
             QCOMPARE(h.window()->windowTitle(), QString("Vorla 5151"));
-            QCOMPARE(h.window()->windowIcon().availableSizes(), (QList<QSize>{{32, 32}, {16, 16}}));
+            QCOMPARE(h.window()->windowIcon().availableSizes(), (QList<QSize>{{16, 16}, {32, 32}}));
             // The dialog keeps its size; the playground, whose track may be wider than the screen, resizes.
             QCOMPARE(h.window()->minimumSize() == h.window()->maximumSize(), window == 0);
             if (window == 0) open_playground(h, "2");

@@ -22,7 +22,6 @@ struct picture {
         return origin == other.origin && name == other.name && width == other.width &&
                height == other.height;
     }
-    bool operator!=(const picture& other) const { return !(*this == other); }
 };
 
 }  // namespace ui

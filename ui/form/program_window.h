@@ -7,7 +7,7 @@ namespace ui {
 
 inline constexpr const char* program_caption = "Vorla 5151";
 
-// Concentric rings, 32 x 32 (and 16 x 16).
-inline picture program_icon() { return embedded("icon", 32, 32); }
+// Concentric rings, 32 x 32; the host also has them at 16 x 16.
+inline picture program_icon() { return embedded("marble-exchange", 32, 32); }
 
 }  // namespace ui

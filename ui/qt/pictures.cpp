@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <QBuffer>
+#include <QDir>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QImage>
@@ -129,11 +130,16 @@ int pictures::jpeg_scans(const QByteArray& bytes) {
 }
 
 QIcon pictures::icon(const ui::picture& which) {
-    if (which.origin != ui::picture_origin::embedded || which.name != "icon") return QIcon(pixmap(which));
-    QIcon rings;
-    rings.addFile(":/icon/marble-exchange-32.png", QSize(32, 32));
-    rings.addFile(":/icon/marble-exchange-16.png", QSize(16, 16));
-    return rings;
+    // An embedded icon ships as NAME-SIZE.png in each size it is drawn in;
+    // QIcon adds the @2x twins itself.
+    QIcon icon;
+    if (which.origin == ui::picture_origin::embedded) {
+        const QString name = QString::fromStdString(which.name);
+        for (const QString& file : QDir(":/icon").entryList({name + "-*.png"}))
+            if (!file.contains('@')) icon.addFile(":/icon/" + file);
+    }
+    if (icon.isNull()) icon = QIcon(pixmap(which));
+    return icon;
 }
 
 ui::picture pictures::load(const std::string& file_name) {
