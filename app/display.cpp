@@ -1,4 +1,5 @@
-// Probes the X display with libxcb and the Wayland socket with a plain connect, as Qt's platforms would open them.
+// Probes the X display with libxcb and the Wayland socket with a plain connect, as Qt's platforms would open
+// them.
 #include "app/display.h"
 
 #include <sys/socket.h>
@@ -44,7 +45,8 @@ std::vector<std::string> platforms() {
         const std::size_t end = std::min(list.find(';', start), list.size());
         std::string name = list.substr(start, end - start);
         name = name.substr(0, name.find(':'));
-        std::transform(name.begin(), name.end(), name.begin(), [](unsigned char c) { return std::tolower(c); });
+        std::transform(name.begin(), name.end(), name.begin(),
+                       [](unsigned char c) { return std::tolower(c); });
         if (!name.empty()) names.push_back(name);
         start = end + 1;
     }
@@ -103,7 +105,8 @@ std::string why_none_opens() {
 
 std::string described() {
     const std::string platform = env("QT_QPA_PLATFORM");
-    std::string what = "Qt's platform " + (platform.empty() ? "" : quoted(platform) + " ") + "did not start; ";
+    std::string what =
+        "Qt's platform " + (platform.empty() ? "" : quoted(platform) + " ") + "did not start; ";
     const char* x = std::getenv("DISPLAY");
     what += x ? "DISPLAY is " + quoted(x) : "DISPLAY is not set";
     if (const std::string wayland = env("WAYLAND_DISPLAY"); !wayland.empty())

@@ -17,8 +17,9 @@ namespace {
 const char* program_path = "marble-exchange";
 
 [[noreturn]] void no_display(const std::string& why) {
-    std::fprintf(stderr, "marble-exchange: cannot open a display (%s); start the program under Xvfb: xvfb-run -a %s\n",
-                 why.c_str(), program_path);
+    std::fprintf(
+        stderr, "marble-exchange: cannot open a display (%s); start the program under Xvfb: xvfb-run -a %s\n",
+        why.c_str(), program_path);
     std::fflush(stderr);
     std::_Exit(1);
 }
@@ -60,10 +61,10 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     release_held();
     QApplication::setApplicationName("marble-exchange");
-    QApplication::setDesktopFileName(QStringLiteral(MARBLE_APP_ID));  // ties the windows to the desktop entry and its icon
+    // Ties the windows to the desktop entry and its icon.
+    QApplication::setDesktopFileName(QStringLiteral(MARBLE_APP_ID));
     QApplication::setQuitOnLastWindowClosed(false);  // the program quits when its last window closes
     QImageReader::setAllocationLimit(64);
-
 
     // The windows carry the program's icon; so does everything else it opens.
     QApplication::setWindowIcon(qt_host::pictures().icon(ui::program_icon()));

@@ -1,4 +1,5 @@
-// Benchmarks of the Qt host: opening a long playground, one frame on long and short tracks, the pace of a run, its CPU cost.
+// Benchmarks of the Qt host: opening a long playground, one frame on long and short tracks, the pace of a
+// run, its CPU cost.
 #include <benchmark/benchmark.h>
 
 #include <QAbstractButton>
@@ -134,14 +135,20 @@ void pacing_n2(benchmark::State& state) {
     auto& ref = reference.playground();
     long steps = 0, frames = 0;
     auto step = ref.loop_utama.Timer;
-    ref.loop_utama.Timer = [&, step] { ++steps; step(); };
+    ref.loop_utama.Timer = [&, step] {
+        ++steps;
+        step();
+    };
     auto frame = ref.Timer1.Timer;
-    ref.Timer1.Timer = [&, frame] { ++frames; frame(); };
+    ref.Timer1.Timer = [&, frame] {
+        ++frames;
+        frame();
+    };
     ref.play.user_click();
     reference.run_to_success(INT64_MAX);
     const double frame_ms = 1000.0 / ui::real_time_schedule::frames_per_second;
-    const double expected_ms = static_cast<double>(steps) * ref.loop_utama.Interval() +
-                               static_cast<double>(frames) * frame_ms;
+    const double expected_ms =
+        static_cast<double>(steps) * ref.loop_utama.Interval() + static_cast<double>(frames) * frame_ms;
 
     double real_ms = 0;
     long paints = 0, real_frames = 0;
@@ -157,8 +164,8 @@ void pacing_n2(benchmark::State& state) {
             real_ms = static_cast<double>(clock.nsecsElapsed()) / 1e6;
             paints = watch.paints;
             real_frames = watch.frames;
-            QMetaObject::invokeMethod(&box, [&box] { box.button(QMessageBox::Ok)->click(); },
-                                      Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                &box, [&box] { box.button(QMessageBox::Ok)->click(); }, Qt::QueuedConnection);
             done = true;
         };
         clock.start();
@@ -201,7 +208,8 @@ void cpu_n5(benchmark::State& state) {
         watch.after_frame = [&] {
             if (pg->Timer1.Enabled() || !pg->loop_utama.Enabled() || paused) return;
             paused = true;
-            QMetaObject::invokeMethod(qApp, [pg] { pg->pause_Click(); }, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                qApp, [pg] { pg->pause_Click(); }, Qt::QueuedConnection);
         };
         while (!(paused && !pg->loop_utama.Enabled()))
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);

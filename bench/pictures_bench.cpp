@@ -10,9 +10,10 @@
 
 namespace {
 
-const char* const kinds[] = {"a face",         "at the limits",  "largest JPEG face", "largest PNG face",
-                             "thousands of scans", "the 14 s trial", "file too large",  "picture too large",
-                             "pipe",           "directory",      "link to a device"};
+const char* const kinds[] = {"a face",           "at the limits",      "largest JPEG face",
+                             "largest PNG face", "thousands of scans", "the 14 s trial",
+                             "file too large",   "picture too large",  "pipe",
+                             "directory",        "link to a device"};
 
 // One click's read of one file: the time the window waits for it.
 void load(benchmark::State& state) {
@@ -20,8 +21,9 @@ void load(benchmark::State& state) {
     state.SetLabel(kind.toStdString());
     QTemporaryDir folder;
     const QString path = folder.filePath("pause.jpg");
-    const bool made = kind == "the 14 s trial" ? hostile::write_file(path, hostile::jpeg_with_empty_scans(4096, 5000))
-                                               : hostile::make(kind, path);
+    const bool made = kind == "the 14 s trial"
+                          ? hostile::write_file(path, hostile::jpeg_with_empty_scans(4096, 5000))
+                          : hostile::make(kind, path);
     if (!made) {
         state.SkipWithError("could not make the file");
         return;

@@ -128,8 +128,7 @@ void List::first(elmt* element) {
 std::int16_t List::walk_from_first(list_position position) const {
     std::int16_t result = 0;
     list_position remaining = position;
-    for (const elmt* cursor = first_; cursor != nullptr && cursor->info() != 0;
-         cursor = cursor->next1()) {
+    for (const elmt* cursor = first_; cursor != nullptr && cursor->info() != 0; cursor = cursor->next1()) {
         if (remaining == 0) {
             result = cursor->info();
             break;

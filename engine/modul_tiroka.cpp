@@ -75,12 +75,15 @@ void modul_tiroka::do_move(small kind, playground_port& playground) {
     ++path_count;
     const cell h = hole;
     cell source = 0;
+    // One row a move: its animation, the marble that lands, where it came from.
+    // clang-format off
     switch (kind) {
     case blue_jump: anim_kind = 1; board[h] = blue; source = h - 2; break;
     case red_jump: anim_kind = 2; board[h] = red; source = h + 2; break;
     case blue_roll: anim_kind = 3; board[h] = blue; source = h - 1; break;
     default: anim_kind = 4; board[h] = red; source = h + 1; break;
     }
+    // clang-format on
     hole = source;
     take_marble(source, h, playground);
     const std::string_view label = label_of(kind);
@@ -94,12 +97,15 @@ void modul_tiroka::undo_move(small kind, playground_port& playground) {
     --path_count;
     const cell h = hole;  // the cell the marble came from
     cell source = 0;
+    // One row a move: its animation, the marble that lands, where it came from.
+    // clang-format off
     switch (kind) {
     case blue_jump: anim_kind = 5; board[h] = blue; source = h + 2; break;
     case red_jump: anim_kind = 6; board[h] = red; source = h - 2; break;
     case blue_roll: anim_kind = 7; board[h] = blue; source = h + 1; break;
     default: anim_kind = 8; board[h] = red; source = h - 1; break;
     }
+    // clang-format on
     hole = source;
     take_marble(source, h, playground);
     playground.add_langkah_line(log_line(log_count, backtrack_label, source + 1, h + 1));

@@ -75,7 +75,8 @@ int main(int argc, char** argv) {
     std::optional<engine::small> n;
     std::optional<int> speed;
     if (argc == 2 || argc == 3) n = start::count_in(argv[1]);
-    if (argc == 3) speed = start::whole_number_in(argv[2], playground::slowest_step, playground::fastest_step);
+    if (argc == 3)
+        speed = start::whole_number_in(argv[2], playground::slowest_step, playground::fastest_step);
     if (!n || (argc == 3 && !speed)) {
         print_usage();
         return 2;
@@ -120,7 +121,7 @@ int main(int argc, char** argv) {
 
     for (std::size_t i = 0; i < pg.Effi.ListCount(); ++i) print("Effi", pg.Effi.List(i));
     out.flush();
-    std::printf("total steps %lld lines %zu frames %lld time_ms %lld\n", steps,
-                pg.langkah.ListCount(), frames, finish_ms);
+    std::printf("total steps %lld lines %zu frames %lld time_ms %lld\n", steps, pg.langkah.ListCount(),
+                frames, finish_ms);
     return std::fflush(stdout) == 0 ? 0 : 1;
 }

@@ -1,4 +1,5 @@
-// A playground for engine tests: cell tags numbered as the load numbers the marbles, the two logs, timers, sign and message.
+// A playground for engine tests: cell tags numbered as the load numbers the marbles, the two logs, timers,
+// sign and message.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -31,7 +32,10 @@ public:
         ASSERT_LT(static_cast<std::size_t>(index), effi.size());
         effi.erase(effi.begin() + index);
     }
-    void start_frame_timer() override { frame_timer = true; ++animations; }
+    void start_frame_timer() override {
+        frame_timer = true;
+        ++animations;
+    }
     void set_search_timer(bool enabled) override { search_timer = enabled; }
     void show_backtrack_sign(bool visible) override { sign = visible; }
     void show_message(const std::string& text) override {

@@ -38,7 +38,8 @@ TEST(Rules, LoadingPutsBlueLeftRedRightAndEmptiesTheRun) {
     m.move_stack->addlastelmt(2);
     load(m, 1);
     EXPECT_EQ(m.board, (cells{1, 0, -1, 0}));
-    EXPECT_EQ((std::vector<long>{m.hole, m.log_count, m.path_count, m.speed}), (std::vector<long>{1, 0, 0, 20}));
+    EXPECT_EQ((std::vector<long>{m.hole, m.log_count, m.path_count, m.speed}),
+              (std::vector<long>{1, 0, 0, 20}));
     EXPECT_EQ(m.move_stack->operator_kurung(0), engine::missing);
 }
 
@@ -48,9 +49,10 @@ TEST(Rules, MovesFollowTheNeighboursOfTheHole) {
         std::string legal;
     };
     modul_tiroka m;
-    for (const position& p : {position{{1, 0, -1}, "34"}, position{{0, 1, -1}, "2"}, position{{-1, 1, 0}, "3"},
-                              position{{1, -1, 0, 1, -1}, "12"}, position{{-1, 1, 0, -1, 1}, "34"},
-                              position{{1, 0, 1, -1, -1}, "23"}, position{{1, -1, -1, 0, 1}, ""}}) {
+    for (const position& p :
+         {position{{1, 0, -1}, "34"}, position{{0, 1, -1}, "2"}, position{{-1, 1, 0}, "3"},
+          position{{1, -1, 0, 1, -1}, "12"}, position{{-1, 1, 0, -1, 1}, "34"},
+          position{{1, 0, 1, -1, -1}, "23"}, position{{1, -1, -1, 0, 1}, ""}}) {
         place(m, p.board);
         EXPECT_EQ(legal(m), p.legal) << "hole " << m.hole << ", N " << m.ball_count;
         for (const engine::small kind : {engine::small{0}, engine::small{5}, engine::small{-1}})

@@ -1,4 +1,5 @@
-// Tests of the stepwise search: whole runs against the known counts, the first retreats, and the end of a run.
+// Tests of the stepwise search: whole runs against the known counts, the first retreats, and the end of a
+// run.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -84,18 +85,18 @@ TEST(Search, TwoMarblesASideRetreatFromTheFirstDeadEnd) {
     fake_playground pg(2);
     m.start_search(pg);
     for (int i = 0; i < 7; ++i) step(m, pg);
-    EXPECT_EQ(pg.langkah, (lines{"1.Blue roll (2,3)", "2.Red jump (4,2)", "3.Blue roll (3,4)",
-                                 "4.Blue jump (1,3)", "5.Red roll (2,1)", "6.Backtrack (1,2)",
-                                 "7.Backtrack (3,1)"}));
+    EXPECT_EQ(pg.langkah,
+              (lines{"1.Blue roll (2,3)", "2.Red jump (4,2)", "3.Blue roll (3,4)", "4.Blue jump (1,3)",
+                     "5.Red roll (2,1)", "6.Backtrack (1,2)", "7.Backtrack (3,1)"}));
     EXPECT_EQ(pg.effi, (lines{"1.Blue roll (2,3)", "2.Red jump (4,2)", "3.Blue roll (3,4)"}));
     // Depth 3 keeps the blue jump it took back; the next step goes on from there.
     EXPECT_EQ(m.step_count, 3);
     EXPECT_EQ(m.move_stack->operator_kurung(3), 1);
 
     finish(m, pg);
-    EXPECT_EQ(pg.effi, (lines{"1.Blue roll (2,3)", "2.Red jump (4,2)", "3.Red roll (5,4)",
-                              "4.Blue jump (3,5)", "5.Blue jump (1,3)", "6.Red roll (2,1)",
-                              "7.Red jump (4,2)", "8.Blue roll (3,4)"}));
+    EXPECT_EQ(pg.effi,
+              (lines{"1.Blue roll (2,3)", "2.Red jump (4,2)", "3.Red roll (5,4)", "4.Blue jump (3,5)",
+                     "5.Blue jump (1,3)", "6.Red roll (2,1)", "7.Red jump (4,2)", "8.Blue roll (3,4)"}));
 }
 
 TEST(Search, WholeRunsMatchTheKnownCounts) {
@@ -152,16 +153,19 @@ TEST(Search, TheStackReadsAsTheWalkAndHoldsOnlyThePath) {
             step(m, pg);
             ++steps;
             const engine::List& stack = *m.move_stack;
-            const engine::count depth = m.step_count < 0 ? static_cast<engine::count>(pg.effi.size()) : m.step_count;
+            const engine::count depth =
+                m.step_count < 0 ? static_cast<engine::count>(pg.effi.size()) : m.step_count;
             deepest = std::max(deepest, depth);
             for (engine::count d = 0; d <= depth + 2; ++d) {
-                ASSERT_EQ(stack.operator_kurung(d), test_support::walk_from_first(stack, d)) << "step " << steps;
+                ASSERT_EQ(stack.operator_kurung(d), test_support::walk_from_first(stack, d))
+                    << "step " << steps;
                 if (d < depth) {
                     ASSERT_EQ(stack.operator_kurung(d), kind_of(pg.effi[d])) << "step " << steps;
                 }
             }
             stack.operator_kurung(depth);  // the search's next read starts where its last one ended
-            ASSERT_LE(stack.live_elements(), static_cast<std::size_t>(deepest) + 1 + 1 + 2) << "step " << steps;
+            ASSERT_LE(stack.live_elements(), static_cast<std::size_t>(deepest) + 1 + 1 + 2)
+                << "step " << steps;
             most_live = std::max(most_live, stack.live_elements());
         }
         EXPECT_EQ(pg.messages.size(), 1u);

@@ -181,7 +181,8 @@ private slots:
         QTRY_VERIFY(list->visualRect(last).top() >= 0);
         QCOMPARE_LE(list->visualRect(last).bottom(), list->viewport()->rect().bottom());
         QCOMPARE_GT(list->horizontalScrollBar()->maximum(), 0);  // the line is wider than the list
-        QCOMPARE_GE(list->visualRect(last).width(), list->fontMetrics().horizontalAdvance(last.data().toString()));
+        QCOMPARE_GE(list->visualRect(last).width(),
+                    list->fontMetrics().horizontalAdvance(last.data().toString()));
     }
 
     void closing_the_last_window_ends_the_program() {

@@ -111,19 +111,21 @@ inline bool make(const QString& kind, const QString& path) {
                ::symlink((name + ".fifo").constData(), name.constData()) == 0;
     if (kind == "dangling link") return ::symlink((name + ".gone").constData(), name.constData()) == 0;
     if (kind == "link to a face")
-        return write_file(path + ".real", face) && ::symlink((name + ".real").constData(), name.constData()) == 0;
+        return write_file(path + ".real", face) &&
+               ::symlink((name + ".real").constData(), name.constData()) == 0;
     if (kind == "file too large")  // a good face, padded past the limit
         return write_file(path, face + QByteArray(static_cast<int>(qt_host::pictures::largest_file), '\0'));
     if (kind == "picture too large")
-        return write_file(path, encoded(QImage(qt_host::pictures::largest_side + 1, 16, QImage::Format_RGB32), "PNG"));
+        return write_file(
+            path, encoded(QImage(qt_host::pictures::largest_side + 1, 16, QImage::Format_RGB32), "PNG"));
     if (kind == "largest JPEG face") return write_file(path, largest_face("JPG"));
     if (kind == "largest PNG face") return write_file(path, largest_face("PNG"));
     if (kind == "thousands of scans") return write_file(path, jpeg_with_empty_scans(1024, 5000));
     if (kind == "one scan too many")
         return write_file(path, jpeg_with_empty_scans(64, qt_host::pictures::most_scans));
     if (kind == "at the limits")  // the DC scan and the rest
-        return write_file(path, jpeg_with_empty_scans(qt_host::pictures::largest_side,
-                                                      qt_host::pictures::most_scans - 1));
+        return write_file(
+            path, jpeg_with_empty_scans(qt_host::pictures::largest_side, qt_host::pictures::most_scans - 1));
     return false;
 }
 

@@ -1,4 +1,5 @@
-// Picture files: pipes, directories, devices, oversized and endless pictures give the bundled face, and a run goes on.
+// Picture files: pipes, directories, devices, oversized and endless pictures give the bundled face, and a run
+// goes on.
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
@@ -39,11 +40,12 @@ private slots:
     void a_file_is_read_only_when_it_is_a_sane_picture_data() {
         QTest::addColumn<QString>("kind");
         QTest::addColumn<bool>("read");
-        for (const char* kind : {"missing", "empty", "corrupt", "a BMP", "pipe", "directory", "link to a device",
-                                 "link to a pipe", "dangling link", "file too large", "picture too large",
-                                 "thousands of scans", "one scan too many"})
+        for (const char* kind : {"missing", "empty", "corrupt", "a BMP", "pipe", "directory",
+                                 "link to a device", "link to a pipe", "dangling link", "file too large",
+                                 "picture too large", "thousands of scans", "one scan too many"})
             QTest::newRow(kind) << kind << false;
-        for (const char* kind : {"a face", "link to a face", "at the limits", "largest JPEG face", "largest PNG face"})
+        for (const char* kind :
+             {"a face", "link to a face", "at the limits", "largest JPEG face", "largest PNG face"})
             QTest::newRow(kind) << kind << true;
     }
     void a_file_is_read_only_when_it_is_a_sane_picture() {
@@ -115,7 +117,8 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(answer.text, QString("Banyak langkah = 3"), 20000);
         QTRY_VERIFY(!find<QAbstractButton>(h, "pause")->isEnabled());
         QVERIFY(bundled(pg.pause.Picture(), "pauseclick.jpg"));
-        QCOMPARE(find<QAbstractButton>(h, "pause")->size(), QSize(pg.pause.Picture().width, pg.pause.Picture().height));
+        QCOMPARE(find<QAbstractButton>(h, "pause")->size(),
+                 QSize(pg.pause.Picture().width, pg.pause.Picture().height));
     }
 };
 

@@ -1,4 +1,5 @@
-// The Qt host's scheduler in the event loop: one wake-up for ticks due together, input after due ticks, idle when off.
+// The Qt host's scheduler in the event loop: one wake-up for ticks due together, input after due ticks, idle
+// when off.
 #include <QWidget>
 #include <QtTest>
 #include <memory>
@@ -53,7 +54,8 @@ private slots:
             x.Enabled(false);
             screen.update();
             paints_at_x = screen.paints;
-            QMetaObject::invokeMethod(&screen, [&] { queued_ran = true; }, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                &screen, [&] { queued_ran = true; }, Qt::QueuedConnection);
             scheduler.post([&] { task_ran = true; });
             task_ran_at_once = task_ran;
         };
@@ -71,10 +73,10 @@ private slots:
             y.Enabled(true);
         });
         QTRY_COMPARE(y_ticks, 1);
-        QVERIFY(!task_ran_at_once);     // a task waits for the tick that posted it to end...
-        QVERIFY(task_ran_before_y);     // ...and runs before the next tick
-        QVERIFY(!queued_ran_before_y);  // no other event came between the two ticks,
-        QCOMPARE(paints_at_y, paints_at_x);  // so neither did a paint
+        QVERIFY(!task_ran_at_once);                // a task waits for the tick that posted it to end...
+        QVERIFY(task_ran_before_y);                // ...and runs before the next tick
+        QVERIFY(!queued_ran_before_y);             // no other event came between the two ticks,
+        QCOMPARE(paints_at_y, paints_at_x);        // so neither did a paint
         QTRY_VERIFY(screen.paints > paints_at_y);  // one paint shows both
         QVERIFY(!scheduler.waking());
     }

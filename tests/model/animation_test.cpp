@@ -51,8 +51,10 @@ TEST_F(Animation, FrameCountsOfRollsAndJumps) {
         int kind, step, frames;
     };
     // A roll arrives once past the next cell: landing exactly on it is not arriving yet.
+    // clang-format off
     const case_t cases[] = {{3, 20, 31}, {3, 300, 3}, {3, 615, 2}, {3, 616, 1}, {3, 1000, 1},
                             {1, 20, 44}, {1, 10, 87}, {1, 300, 3}, {1, 434, 3}, {1, 435, 2}, {1, 1000, 2}};
+    // clang-format on
     for (const case_t& c : cases) {
         start(c.kind, 1, c.step);
         EXPECT_EQ(finish(), c.frames) << "kind " << c.kind << ", step " << c.step;

@@ -23,10 +23,12 @@ void fill(ui::line_store& store, const texts& lines) {
 TEST(LineStore, EveryLineRoundTripsExactly) {
     // Leading zeros, numbers at and past 32 bits, lines without a number,
     // and tails shared between lines with different numbers.
+    // clang-format off
     texts lines{"1.Blue roll (1,2)", "", "0", "00", "007abc", "0.Red jump (3,1)", "abc", " 12", "-5",
                 "+5", "12", "4294967294x", "4294967295x", "4294967296", "99999999999999999999x",
                 "12345678901234567890.Backtrack (1,2)", "7\0tail"s, "3\xC3\xA9", ".Blue roll (1,2)",
                 "65535.Blue roll (1,2)", "1.Blue roll (1,2)"};
+    // clang-format on
     // Thousands of distinct tails: the stored ones must stay where they are.
     for (int i = 1; i <= 20000; ++i)
         lines.push_back(std::to_string(i) + (i % 3 ? ".Blue roll (" : ".Backtrack (") +
@@ -42,7 +44,7 @@ TEST(LineStore, EraseAtTheEndInTheMiddleAndPastTheEnd) {
     store.erase(4);
     store.erase(1);
     store.erase(0);
-    store.erase(7);  // past the end: ignored
+    store.erase(7);          // past the end: ignored
     store.push_back("2.b");  // a tail seen before, now after erasures
     EXPECT_EQ(contents(store), (texts{"3.c", "4.d", "2.b"}));
 }

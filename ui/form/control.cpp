@@ -14,9 +14,8 @@ control::control(form& owner, control_kind kind, const char* name, bounds area, 
 }
 
 control::control(const control& element0, array_element)
-    : owner_(element0.owner_), kind_(element0.kind_), name_(element0.name_),
-      area_(element0.area_), visible_(false), enabled_(element0.enabled_),
-      track_row_(element0.track_row_), tag_() {
+    : owner_(element0.owner_), kind_(element0.kind_), name_(element0.name_), area_(element0.area_),
+      visible_(false), enabled_(element0.enabled_), track_row_(element0.track_row_), tag_() {
     z_ = owner_->enrol(*this);
 }
 
@@ -74,8 +73,8 @@ void shape::BackColor(colour value) {
     changed();
 }
 
-image::image(form& owner, const char* name, bounds area, picture face, image_use use,
-             std::string tool_tip, const design& row)
+image::image(form& owner, const char* name, bounds area, picture face, image_use use, std::string tool_tip,
+             const design& row)
     : control(owner, control_kind::image, name, area, row), use_(use), picture_(std::move(face)),
       tool_tip_(std::move(tool_tip)) {}
 
@@ -99,11 +98,10 @@ void command_button::user_click() {
     if (Enabled() && Visible() && Click) Click();
 }
 
-slider::slider(form& owner, const char* name, bounds area, int min, int max, int value,
-               int small_change, int large_change, const design& row)
+slider::slider(form& owner, const char* name, bounds area, int min, int max, int value, int small_change,
+               int large_change, const design& row)
     : control(owner, control_kind::slider, name, area, row), min_(min), max_(max),
-      value_(std::clamp(value, min, max)), small_change_(small_change),
-      large_change_(large_change) {}
+      value_(std::clamp(value, min, max)), small_change_(small_change), large_change_(large_change) {}
 
 void slider::Value(int value) {
     value = std::clamp(value, min_, max_);

@@ -38,6 +38,8 @@ struct design {
     bool border = false;
     font_spec typeface;
 
+    // One row a setter, like the design tables.
+    // clang-format off
     design& invisible() { visible = false; return *this; }
     design& disabled() { enabled = false; return *this; }
     design& tab(int index) { tab_index = index; return *this; }
@@ -46,6 +48,7 @@ struct design {
     design& centred() { align = alignment::centre; return *this; }
     design& single_border() { border = true; return *this; }
     design& font(font_spec value) { typeface = std::move(value); return *this; }
+    // clang-format on
 };
 
 // What every control has. Setters that change what a window shows tell the
@@ -116,9 +119,10 @@ private:
 class label : public control {
 public:
     label(form& owner, const char* name, bounds area, std::string caption = {}, const design& row = {});
-    label(const label& element0, array_element) : control(element0, array_element{}), caption_(element0.caption_),
-        back_colour_(element0.back_colour_), alignment_(element0.alignment_),
-        border_(element0.border_), font_(element0.font_) {}
+    label(const label& element0, array_element)
+        : control(element0, array_element{}), caption_(element0.caption_),
+          back_colour_(element0.back_colour_), alignment_(element0.alignment_), border_(element0.border_),
+          font_(element0.font_) {}
 
     const std::string& Caption() const { return caption_; }
     void Caption(std::string value);
@@ -139,7 +143,8 @@ private:
 class shape : public control {
 public:
     shape(form& owner, const char* name, bounds area, colour back_colour, const design& row = {});
-    shape(const shape& element0, array_element) : control(element0, array_element{}), back_colour_(element0.back_colour_) {}
+    shape(const shape& element0, array_element)
+        : control(element0, array_element{}), back_colour_(element0.back_colour_) {}
 
     colour BackColor() const { return back_colour_; }
     void BackColor(colour value);
@@ -155,8 +160,8 @@ enum class image_use { picture, button };
 // reacts to a click when enabled; it never takes the keyboard focus.
 class image : public control {
 public:
-    image(form& owner, const char* name, bounds area, picture face, image_use use,
-          std::string tool_tip = {}, const design& row = {});
+    image(form& owner, const char* name, bounds area, picture face, image_use use, std::string tool_tip = {},
+          const design& row = {});
 
     image_use use() const { return use_; }
     const picture& Picture() const { return picture_; }
@@ -176,8 +181,7 @@ private:
 
 class command_button : public control {
 public:
-    command_button(form& owner, const char* name, bounds area, std::string caption,
-                   const design& row = {});
+    command_button(form& owner, const char* name, bounds area, std::string caption, const design& row = {});
 
     const std::string& Caption() const { return caption_; }
 
@@ -192,8 +196,8 @@ private:
 // A horizontal track bar with an integer value.
 class slider : public control {
 public:
-    slider(form& owner, const char* name, bounds area, int min, int max, int value,
-           int small_change, int large_change, const design& row = {});
+    slider(form& owner, const char* name, bounds area, int min, int max, int value, int small_change,
+           int large_change, const design& row = {});
 
     int Min() const { return min_; }
     int Max() const { return max_; }

@@ -19,8 +19,7 @@ struct picture {
     int height = 0;
 
     bool operator==(const picture& other) const {
-        return origin == other.origin && name == other.name && width == other.width &&
-               height == other.height;
+        return origin == other.origin && name == other.name && width == other.width && height == other.height;
     }
 };
 

@@ -34,7 +34,7 @@ bool virtual_clock::step() {
     timer& due = *next->which;
     now_ = next->due;
     next->due += due.Interval();  // keeps its place among timers due together
-    due.tick();  // may switch timers on and off, or post tasks
+    due.tick();                   // may switch timers on and off, or post tasks
     return true;
 }
 

@@ -71,8 +71,8 @@ void playground::jump_frame(marbles& colour_array, int d, bool taken_back) {
 
 // The final frame: the marble snaps onto its destination cell and the search
 // timer takes over again, unless a pause was asked for on the way.
-void playground::close_animation(ui::shape& marble, bool blue, int t, int d, int distance,
-                                 bool jump, bool taken_back) {
+void playground::close_animation(ui::shape& marble, bool blue, int t, int d, int distance, bool jump,
+                                 bool taken_back) {
     Timer1.Enabled(false);
     if (taken_back) marble.BackColor(blue ? blue_marble : red_marble);
     const int destination = t + d * distance;

@@ -1,4 +1,5 @@
-// The playground as the engine sees it (engine::playground_port): cell tags, the two logs, the timers, the sign.
+// The playground as the engine sees it (engine::playground_port): cell tags, the two logs, the timers, the
+// sign.
 #include "ui/playground/playground.h"
 
 namespace playground {

@@ -48,8 +48,6 @@ void playground::space_key() {
 
 void playground::reset_Click() { exits_.close_playground_and_show_start(); }
 
-void playground::Kecepatan_Change() {
-    state_.speed = static_cast<engine::small>(Kecepatan.Value());
-}
+void playground::Kecepatan_Change() { state_.speed = static_cast<engine::small>(Kecepatan.Value()); }
 
 }  // namespace playground

@@ -11,6 +11,8 @@ const ui::font_spec cell_number_font{"MS Sans Serif", 12.0f, true};
 const ui::font_spec sign_font{"Arial Narrow", 9.75f, true};
 }  // namespace
 
+// The design rows, one a control, as the window's definition lists them.
+// clang-format off
 playground::playground(const playground_ports& ports, engine::modul_tiroka& state,
                        playground_exits& exits)
     : ui::form("playground", ports.timers, ui::program_caption, 15225 + ui::frame_width,
@@ -45,6 +47,7 @@ playground::playground(const playground_ports& ports, engine::modul_tiroka& stat
       loop_utama(*this, "loop_utama", 30),
       Timer1(*this, "Timer1", 1),
       ports_(ports), state_(state), exits_(exits) {
+    // clang-format on
     Icon(ui::program_icon());
     // A wide scene opens on the backdrop.
     opens_on(&layout);

@@ -8,9 +8,7 @@
 
 namespace program {
 
-headless_session::headless_session() : app(program_ports{clock, *this, *this, *this}, *this) {
-    app.start();
-}
+headless_session::headless_session() : app(program_ports{clock, *this, *this, *this}, *this) { app.start(); }
 
 void headless_session::show(const std::string& text) {
     messages.push_back(text);
@@ -19,8 +17,7 @@ void headless_session::show(const std::string& text) {
 
 ui::picture headless_session::load(const std::string& file_name) {
     files_read.push_back(file_name);
-    if (auto answer = picture_answers.find(file_name); answer != picture_answers.end())
-        return answer->second;
+    if (auto answer = picture_answers.find(file_name); answer != picture_answers.end()) return answer->second;
     return ui::picture{ui::picture_origin::file, file_name, ui::face_width, ui::face_height};
 }
 

@@ -26,11 +26,11 @@ public:
     ui::virtual_clock clock;
     program app;
 
-    std::vector<std::string> messages;   // every message box, in order
+    std::vector<std::string> messages;    // every message box, in order
     std::vector<std::string> files_read;  // every picture file name asked for
     int beeps = 0;
     std::map<std::string, ui::picture> picture_answers;  // by file name
-    std::function<void(const std::string&)> on_message;     // called while the box is open
+    std::function<void(const std::string&)> on_message;  // called while the box is open
 
     // Type characters into the start dialog, as key presses.
     void type(std::string_view keys);

@@ -16,10 +16,10 @@ struct painted_name {
     const char* name;
 };
 constexpr painted_name painted_names[] = {
-    {"Kecepatan", "Ball's Speed"},   // "-: Ball's Speed :-" under it on the backdrop
-    {"langkah", "All Moves"},        // the backdrop's heading over the list
-    {"Effi", "Solution Moves"},      // the backdrop's heading over the list
-    {"txtJmlBola", "Jumlah Bola"},   // the label "Jumlah Bola :" to its left
+    {"Kecepatan", "Ball's Speed"},  // "-: Ball's Speed :-" under it on the backdrop
+    {"langkah", "All Moves"},       // the backdrop's heading over the list
+    {"Effi", "Solution Moves"},     // the backdrop's heading over the list
+    {"txtJmlBola", "Jumlah Bola"},  // the label "Jumlah Bola :" to its left
 };
 
 // A form_window is a plain QWidget to Qt, which presents such a widget as a

@@ -1,4 +1,5 @@
-// Typed and composed characters reach the model as character codes; pastes, cuts and Delete arrive as whole texts.
+// Typed and composed characters reach the model as character codes; pastes, cuts and Delete arrive as whole
+// texts.
 #include "ui/qt/line_edit.h"
 
 #include <QInputMethodEvent>
@@ -72,7 +73,8 @@ void line_edit::type(const QString& characters) {
     // The model edits at the same caret and selection as the screen shows;
     // both count UTF-16 code units.
     if (hasSelectedText())
-        model_->select(static_cast<std::size_t>(selectionStart()), static_cast<std::size_t>(selectionLength()));
+        model_->select(static_cast<std::size_t>(selectionStart()),
+                       static_cast<std::size_t>(selectionLength()));
     else
         model_->select(static_cast<std::size_t>(cursorPosition()), 0);
     for (const char32_t c : characters.toUcs4()) {

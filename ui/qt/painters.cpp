@@ -17,7 +17,8 @@ double to_twips(double pixels) { return pixels * ui::twips_per_pixel; }
 QRect pixels(const ui::bounds& area) {
     const auto px = [](double twips) { return static_cast<int>(std::lround(to_pixels(twips))); };
     const int left = px(area.left), top = px(area.top);
-    return QRect(left, top, px(double{area.left} + area.width) - left, px(double{area.top} + area.height) - top);
+    return QRect(left, top, px(double{area.left} + area.width) - left,
+                 px(double{area.top} + area.height) - top);
 }
 
 namespace {

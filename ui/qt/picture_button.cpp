@@ -5,9 +5,7 @@
 
 namespace qt_host {
 
-picture_button::picture_button(QWidget* parent) : QAbstractButton(parent) {
-    setFocusPolicy(Qt::NoFocus);
-}
+picture_button::picture_button(QWidget* parent) : QAbstractButton(parent) { setFocusPolicy(Qt::NoFocus); }
 
 void picture_button::set_face(const QPixmap& face) {
     face_ = face;

@@ -114,7 +114,7 @@ int pictures::jpeg_scans(const QByteArray& bytes) {
         while (i < n && p[i] == 0xFF) ++i;  // fill bytes before a marker
         if (i >= n) break;
         const unsigned char marker = p[i++];
-        if (marker == 0xD9) break;                                    // end of image
+        if (marker == 0xD9) break;                                          // end of image
         if (marker == 0x00 || marker == 0x01 || restart(marker)) continue;  // no length
         if (i + 2 > n) break;
         const qsizetype length = (qsizetype{p[i]} << 8) | p[i + 1];
@@ -148,8 +148,9 @@ ui::picture pictures::load(const std::string& file_name) {
     QImage image;
     if (screen_ratio() > 1.0) {
         const std::size_t dot = file_name.rfind('.');
-        const std::string twin = dot == std::string::npos ? file_name + "@2x"
-                                                          : file_name.substr(0, dot) + "@2x" + file_name.substr(dot);
+        const std::string twin = dot == std::string::npos
+                                     ? file_name + "@2x"
+                                     : file_name.substr(0, dot) + "@2x" + file_name.substr(dot);
         image = decode(read_regular_file(twin));
         image.setDevicePixelRatio(2.0);
     }
@@ -168,7 +169,8 @@ QPixmap pictures::pixmap(const ui::picture& which) {
     if (auto found = cache_.find(key); found != cache_.end()) return found->second;
     QPixmap face = shipped_face(which.origin, which.name);
     if (face.isNull()) {  // a build without its resources still shows a plain face
-        face = QPixmap(which.width > 0 ? which.width : ui::face_width, which.height > 0 ? which.height : ui::face_height);
+        face = QPixmap(which.width > 0 ? which.width : ui::face_width,
+                       which.height > 0 ? which.height : ui::face_height);
         face.fill(QColor(255, 160, 32));
     }
     cache_[key] = face;

@@ -64,11 +64,8 @@ bool qt_scheduler::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::KeyPress:
     case QEvent::KeyRelease:
     case QEvent::ShortcutOverride:
-    case QEvent::InputMethod:
-        run_due();
-        break;
-    default:
-        break;
+    case QEvent::InputMethod: run_due(); break;
+    default: break;
     }
     return QObject::eventFilter(watched, event);
 }

@@ -25,7 +25,6 @@ constexpr int fit_slack = 2;
 
 long column_of(double twips) { return static_cast<long>(std::floor(twips / column_twips)); }
 
-
 }  // namespace
 
 scene_view::scene_view(ui::form& model, pictures& faces, QWidget* parent)
@@ -65,7 +64,8 @@ void scene_view::detach() {
 
 QSize scene_view::client_size() const {
     if (!model_) return {};
-    const QRect client = pixels({0, 0, model_->Width() - ui::frame_width, model_->Height() - ui::frame_height});
+    const QRect client =
+        pixels({0, 0, model_->Width() - ui::frame_width, model_->Height() - ui::frame_height});
     return {std::max(1, client.width()), std::max(1, client.height())};
 }
 
@@ -179,7 +179,8 @@ void scene_view::scrollContentsBy(int dx, int dy) {
     if (dx == 0) return;
     // Sideways only the track row moves: its band is shifted, and a panel
     // item that stands in the band (the sign) is painted back in its place.
-    const QRect band(0, track_band_.top() - verticalScrollBar()->value(), viewport()->width(), track_band_.height());
+    const QRect band(0, track_band_.top() - verticalScrollBar()->value(), viewport()->width(),
+                     track_band_.height());
     viewport()->scroll(dx, 0, band);
     for (const ui::control* item : painted_panel_) {
         if (!item->Visible()) continue;
@@ -202,9 +203,11 @@ void scene_view::settle_focus_and_scroll() {
     std::vector<ui::control*> order;
     for (ui::control* each : model_->controls())
         if (each->TabIndex() >= 0 && widget_of(*each)) order.push_back(each);
-    std::stable_sort(order.begin(), order.end(),
-                     [](const ui::control* a, const ui::control* b) { return a->TabIndex() < b->TabIndex(); });
-    for (std::size_t i = 1; i < order.size(); ++i) setTabOrder(widget_of(*order[i - 1]), widget_of(*order[i]));
+    std::stable_sort(order.begin(), order.end(), [](const ui::control* a, const ui::control* b) {
+        return a->TabIndex() < b->TabIndex();
+    });
+    for (std::size_t i = 1; i < order.size(); ++i)
+        setTabOrder(widget_of(*order[i - 1]), widget_of(*order[i]));
     if (!order.empty()) widget_of(*order.front())->setFocus();
     if (const ui::control* start = model_->opens_on())
         horizontalScrollBar()->setValue(pixels(start->area()).center().x() - viewport()->width() / 2);
@@ -236,7 +239,8 @@ void scene_view::follow(const ui::control& moving) {
 void scene_view::paintEvent(QPaintEvent* event) {
     QPainter painter(viewport());
     const QRect exposed = event->rect();
-    painter.fillRect(exposed, model_ ? colour_of(model_->BackColor(), palette()) : palette().color(QPalette::Base));
+    painter.fillRect(exposed,
+                     model_ ? colour_of(model_->BackColor(), palette()) : palette().color(QPalette::Base));
     if (!model_) return;
 
     // The track row and the panel are shifted apart: look in both places.
@@ -244,16 +248,18 @@ void scene_view::paintEvent(QPaintEvent* event) {
     const int v = verticalScrollBar()->value();
     for (const int x : {horizontalScrollBar()->value(), panel_shift()}) {
         const QRect scene = exposed.translated(x, v);
-        for (long c = column_of(to_twips(scene.left())), last = column_of(to_twips(scene.right() + 1)); c <= last;
-             ++c) {
+        for (long c = column_of(to_twips(scene.left())), last = column_of(to_twips(scene.right() + 1));
+             c <= last; ++c) {
             auto found = columns_.find(c);
             if (found == columns_.end()) continue;
             for (const ui::control* each : found->second)
-                if (each->Visible() && painted_extent(*each, each->area()).translated(-shift_of(*each)).intersects(exposed))
+                if (each->Visible() &&
+                    painted_extent(*each, each->area()).translated(-shift_of(*each)).intersects(exposed))
                     items.push_back(each);
         }
     }
-    std::sort(items.begin(), items.end(), [](const ui::control* a, const ui::control* b) { return a->z() < b->z(); });
+    std::sort(items.begin(), items.end(),
+              [](const ui::control* a, const ui::control* b) { return a->z() < b->z(); });
     items.erase(std::unique(items.begin(), items.end()), items.end());
     const paint_context context{palette(), font(), faces_};
     for (const ui::control* each : items) {

@@ -85,7 +85,8 @@ private:
 
 class slider_adapter : public widget_adapter {
 public:
-    slider_adapter(ui::slider& model, QWidget* parent) : widget_adapter(model, new QSlider(Qt::Horizontal, parent)) {
+    slider_adapter(ui::slider& model, QWidget* parent)
+        : widget_adapter(model, new QSlider(Qt::Horizontal, parent)) {
         QSlider& bar = slider();
         bar.setRange(model.Min(), model.Max());
         bar.setSingleStep(model.SmallChange());

@@ -26,8 +26,7 @@ std::optional<engine::small> count_in(std::string_view text) {
     return static_cast<engine::small>(*n);
 }
 
-Utama::Utama(ui::scheduler& timers, engine::modul_tiroka& state, ui::beeper& beep,
-             utama_exits& exits)
+Utama::Utama(ui::scheduler& timers, engine::modul_tiroka& state, ui::beeper& beep, utama_exits& exits)
     : ui::form("Utama", timers, ui::program_caption, 3795 + ui::frame_width, 1320 + ui::frame_height),
       // The label takes no focus, so the text box has it when the window opens.
       lblJmlBola(*this, "lblJmlBola", {120, 480, 1215, 255}, "Jumlah Bola :", ui::design().back(ui::white)),
