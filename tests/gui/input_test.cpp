@@ -9,6 +9,7 @@
 #include <QtTest>
 
 #include "engine/modul_tiroka.h"
+#include "tests/model/count_oracle.h"
 #include "ui/form/virtual_clock.h"
 #include "ui/qt/pictures.h"
 #include "ui/qt/scene_view.h"
@@ -178,11 +179,11 @@ private slots:
                 d.edit->setSelection(random.bounded(length + 1), random.bounded(length + 1));
             }
             QCOMPARE(d.edit->text(), d.model_text());
-            QCOMPARE(d.proses->isEnabled(), start::count_in(d.utama.txtJmlBola.Text()).has_value());
+            QCOMPARE(d.proses->isEnabled(), test_support::count_of(d.edit->text().toStdString()).has_value());
         }
         QTest::keyClick(d.edit, Qt::Key_Return);
-        const auto n = start::count_in(d.utama.txtJmlBola.Text());
-        QCOMPARE(d.exits.opened.empty() ? 0 : d.exits.opened.back(), n ? *n : 0);
+        const auto n = test_support::count_of(d.edit->text().toStdString());
+        QCOMPARE(d.exits.opened.empty() ? 0L : static_cast<long>(d.exits.opened.back()), n ? *n : 0L);
     }
 };
 

@@ -99,24 +99,26 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(h.window()));
         const auto& pg = *h.app().playground();
         find<QSlider>(h, "Kecepatan")->setValue(1000);
-        const auto bundled = [](const ui::picture& p, const char* name) {
-            return p.origin == ui::picture_origin::bundled && p.name == name;
+        // Where a picture comes from and its name, so that a failure shows both.
+        const auto source = [](const ui::picture& p) {
+            return QString(p.origin == ui::picture_origin::bundled ? "bundled " : "not bundled ") +
+                   QString::fromStdString(p.name);
         };
 
         // Pause at once, before the first step, so that pause and resume read their files too.
         QTest::mouseClick(find<QAbstractButton>(h, "play"), Qt::LeftButton);
         QTest::mouseClick(find<QAbstractButton>(h, "pause"), Qt::LeftButton);
-        QVERIFY(bundled(pg.play.Picture(), "buttonclick.jpg"));
-        QVERIFY(bundled(pg.pause.Picture(), "pauseclick.jpg"));
-        QVERIFY(bundled(pg.resume1.Picture(), "resume.jpg"));
+        QCOMPARE(source(pg.play.Picture()), QString("bundled buttonclick.jpg"));
+        QCOMPARE(source(pg.pause.Picture()), QString("bundled pauseclick.jpg"));
+        QCOMPARE(source(pg.resume1.Picture()), QString("bundled resume.jpg"));
         QTest::mouseClick(find<QAbstractButton>(h, "resume1"), Qt::LeftButton);
-        QVERIFY(bundled(pg.resume1.Picture(), "resumeclick.jpg"));
-        QVERIFY(bundled(pg.pause.Picture(), "pause.jpg"));
+        QCOMPARE(source(pg.resume1.Picture()), QString("bundled resumeclick.jpg"));
+        QCOMPARE(source(pg.pause.Picture()), QString("bundled pause.jpg"));
 
         message_box_answer answer;
         QTRY_COMPARE_WITH_TIMEOUT(answer.text, QString("Banyak langkah = 3"), 20000);
         QTRY_VERIFY(!find<QAbstractButton>(h, "pause")->isEnabled());
-        QVERIFY(bundled(pg.pause.Picture(), "pauseclick.jpg"));
+        QCOMPARE(source(pg.pause.Picture()), QString("bundled pauseclick.jpg"));
         QCOMPARE(find<QAbstractButton>(h, "pause")->size(),
                  QSize(pg.pause.Picture().width, pg.pause.Picture().height));
     }

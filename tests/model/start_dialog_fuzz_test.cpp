@@ -8,19 +8,12 @@
 #include <string>
 #include <vector>
 
+#include "tests/model/count_oracle.h"
 #include "ui/program/headless.h"
 
 namespace {
 
-// The count a text spells, read the long way: ASCII digits only, a value from 1 to 31999.
-std::optional<long> count_of(const std::string& text) {
-    if (text.empty() || text.find_first_not_of("0123456789") != std::string::npos) return std::nullopt;
-    const std::string digits = text.substr(std::min(text.find_first_not_of('0'), text.size()));
-    if (digits.size() > 9) return std::nullopt;
-    const long value = digits.empty() ? 0 : std::stol(digits);
-    if (value < 1 || value > 31999) return std::nullopt;
-    return value;
-}
+using test_support::count_of;
 
 // A character as a key and as UTF-8. Digits, then signs, Escape, Ctrl+V, DEL, Tab, letters from afar,
 // digits that are not ASCII and characters beyond U+FFFF: all of these beep when typed.

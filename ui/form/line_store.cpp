@@ -83,7 +83,7 @@ void line_store::erase(std::size_t index) {
 }
 
 std::string line_store::at(std::size_t index) const {
-    const row& r = rows_[index];
+    const row& r = rows_.at(index);  // as std::vector::at, a row that is not there throws
     const std::string& tail = tails_[r.tail];
     if (r.number == no_number) return tail;
     // Number and tail go into a string of the final size: reading a line
