@@ -125,6 +125,9 @@ void host::show(const std::string& text) {
     box.setIcon(QMessageBox::NoIcon);
     box.setStandardButtons(QMessageBox::Ok);
     box.exec();
+    // The keys (Space, Ctrl+R) act again at once, also where no window
+    // manager hands the focus back to the window under the box.
+    if (form_window* under = window()) under->activateWindow();
 }
 
 void host::beep() { QApplication::beep(); }
