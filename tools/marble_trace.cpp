@@ -60,7 +60,7 @@ public:
     explicit langkah_printer(const ui::list_box& list) : list_(list) {}
     void before_append(std::size_t row) override { row_ = row; }
     void after_append() override { print("langkah", list_.List(row_)); }
-    void before_remove(std::size_t) override {}
+    void before_remove(std::size_t, std::size_t) override {}
     void after_remove() override {}
 
 private:

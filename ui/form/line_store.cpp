@@ -82,6 +82,10 @@ void line_store::erase(std::size_t index) {
         rows_.erase(rows_.begin() + static_cast<std::ptrdiff_t>(index));
 }
 
+void line_store::truncate(std::size_t size) {
+    if (size < rows_.size()) rows_.resize(size);
+}
+
 std::string line_store::at(std::size_t index) const {
     const row& r = rows_.at(index);  // as std::vector::at, a row that is not there throws
     const std::string& tail = tails_[r.tail];

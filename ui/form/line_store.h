@@ -24,7 +24,8 @@ public:
     line_store& operator=(line_store&&) = default;
 
     void push_back(std::string_view line);
-    void erase(std::size_t index);  // cheap at the end, linear elsewhere
+    void erase(std::size_t index);    // cheap at the end, linear elsewhere
+    void truncate(std::size_t size);  // keeps the first `size` lines
 
     std::size_t size() const { return rows_.size(); }
     bool empty() const { return rows_.empty(); }

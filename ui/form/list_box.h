@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -17,8 +18,11 @@ public:
     virtual ~list_listener() = default;
     virtual void before_append(std::size_t row) = 0;
     virtual void after_append() = 0;
-    virtual void before_remove(std::size_t row) = 0;
+    // Rows first .. last, both included, are about to go.
+    virtual void before_remove(std::size_t first, std::size_t last) = 0;
     virtual void after_remove() = 0;
+    // The line at `row` is to be scrolled into view.
+    virtual void show_row(std::size_t /*row*/) {}
 };
 
 class list_box : public control {
@@ -28,14 +32,28 @@ public:
     void AddItem(std::string_view line);
     // Removes the line at a 0-based index; an index past the end is ignored.
     void RemoveItem(std::size_t index);
+    // Removes the lines from a 0-based index to the end, as one change.
+    void RemoveItemsFrom(std::size_t index);
     std::size_t ListCount() const { return lines_.size(); }
     std::string List(std::size_t index) const { return lines_.at(index); }
+
+    // The selected line, -1 for none. The host keeps it as the user moves
+    // the selection; a removal that takes the line clears it.
+    int ListIndex() const { return list_index_; }
+    void ListIndex(int index) { list_index_ = index; }
+    // Enter on the selected line, or a double-click on a line (which selects it).
+    std::function<void()> DblClick;
+    // Scrolls the line at a 0-based index into view, only as far as needed.
+    void show_line(std::size_t index);
 
     void listen(list_listener* listener) { listener_ = listener; }
 
 private:
+    void removed_from(std::size_t index);
+
     line_store lines_;
     list_listener* listener_ = nullptr;
+    int list_index_ = -1;
 };
 
 }  // namespace ui

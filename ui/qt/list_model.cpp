@@ -32,9 +32,10 @@ void list_model::before_append(std::size_t row) {
     beginInsertRows({}, at, at);
 }
 
-void list_model::before_remove(std::size_t row) {
-    const int at = static_cast<int>(row);
-    beginRemoveRows({}, at, at);
+void list_model::before_remove(std::size_t first, std::size_t last) {
+    beginRemoveRows({}, static_cast<int>(first), static_cast<int>(last));
 }
+
+void list_model::show_row(std::size_t row) { emit row_shown(index(static_cast<int>(row), 0)); }
 
 }  // namespace qt_host

@@ -17,11 +17,16 @@ public:
     int rowCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
 
+signals:
+    // The model asks for this row to be scrolled into view.
+    void row_shown(const QModelIndex& index);
+
 private:
     void before_append(std::size_t row) override;
     void after_append() override { endInsertRows(); }
-    void before_remove(std::size_t row) override;
+    void before_remove(std::size_t first, std::size_t last) override;
     void after_remove() override { endRemoveRows(); }
+    void show_row(std::size_t row) override;
 
     ui::list_box* lines_;
 };

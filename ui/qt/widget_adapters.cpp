@@ -2,6 +2,7 @@
 #include "ui/qt/widget_adapters.h"
 
 #include <QFontMetrics>
+#include <QKeyEvent>
 #include <QListView>
 #include <QPushButton>
 #include <QSignalBlocker>
@@ -127,10 +128,30 @@ private:
     int widest_ = 0;
 };
 
+// A list view on which Enter chooses the current line, as a double-click
+// chooses the line under the mouse.
+class log_view : public QListView {
+    Q_OBJECT
+
+public:
+    using QListView::QListView;
+
+signals:
+    void chosen(const QModelIndex& index);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+        if (enter && event->modifiers() == Qt::NoModifier && currentIndex().isValid())
+            emit chosen(currentIndex());
+        QListView::keyPressEvent(event);
+    }
+};
+
 class list_adapter : public widget_adapter {
 public:
-    list_adapter(ui::list_box& model, QWidget* parent) : widget_adapter(model, new QListView(parent)) {
-        QListView& view = list_view();
+    list_adapter(ui::list_box& model, QWidget* parent) : widget_adapter(model, new log_view(parent)) {
+        auto& view = static_cast<log_view&>(list_view());
         lines_ = new list_model(model, &view);
         delegate_ = new widest_line_delegate(&view);
         view.setModel(lines_);
@@ -145,6 +166,20 @@ public:
                               [this](const QModelIndex&, int first, int last) {
                                   for (int row = first; row <= last; ++row) measure(row);
                               }));
+        keep(QObject::connect(lines_, &list_model::row_shown, &view, [&view](const QModelIndex& index) {
+            view.scrollTo(index, QAbstractItemView::EnsureVisible);
+        }));
+        // The model knows the selected line, and hears the line the user chooses.
+        keep(QObject::connect(view.selectionModel(), &QItemSelectionModel::currentChanged, &view,
+                              [&model](const QModelIndex& current) {
+                                  model.ListIndex(current.isValid() ? current.row() : -1);
+                              }));
+        const auto choose = [&model](const QModelIndex& index) {
+            model.ListIndex(index.row());
+            if (model.DblClick) model.DblClick();
+        };
+        keep(QObject::connect(&view, &log_view::chosen, &view, choose));
+        keep(QObject::connect(&view, &QAbstractItemView::doubleClicked, &view, choose));
     }
 
 private:
