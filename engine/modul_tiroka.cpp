@@ -7,24 +7,25 @@
 
 namespace engine {
 
-namespace {
-
-std::string_view label_of(small kind) {
-    switch (kind) {
-    case blue_jump: return blue_jump_label;
-    case red_jump: return red_jump_label;
-    case blue_roll: return blue_roll_label;
-    default: return red_roll_label;
-    }
+const move_geometry& geometry_of(small kind) {
+    // One row a kind, in kind order: colour, direction, distance, label.
+    static const move_geometry kinds[] = {
+        {blue, +1, 2, blue_jump_label},
+        {red, -1, 2, red_jump_label},
+        {blue, +1, 1, blue_roll_label},
+        {red, -1, 1, red_roll_label},
+    };
+    return kinds[applied_kind(kind) - 1];
 }
-
-}  // namespace
 
 void modul_tiroka::set_initial_position() {
     move_stack.emplace();
     speed = 20;
     log_count = 0;
     path_count = 0;
+    // Nothing has moved yet: no animation, no marble in motion.
+    anim_kind = 0;
+    moving_ball = 0;
     const cell n = ball_count;
     board.assign(static_cast<std::size_t>(2 * n + 2), empty_cell);
     for (cell c = 0; c < n; ++c) board[c] = blue;
@@ -49,16 +50,21 @@ small modul_tiroka::at(cell index) const {
 }
 
 bool modul_tiroka::can_move(small kind) const {
-    const cell h = hole;
-    const cell last_cell = cells() - 1;
-    const small left1 = at(h - 1), right1 = at(h + 1), left2 = at(h - 2), right2 = at(h + 2);
-    switch (kind) {
-    case blue_jump: return h - 2 >= 0 && left2 == blue && left1 == red;
-    case red_jump: return h + 2 <= last_cell && right2 == red && right1 == blue;
-    case blue_roll: return h - 1 >= 0 && left1 == blue;
-    case red_roll: return h + 1 <= last_cell && right1 == red;
-    default: return false;
-    }
+    if (kind < blue_jump || kind > red_roll) return false;
+    // The marble comes from behind the hole; a jump passes over one marble
+    // of the other colour.
+    const move_geometry& g = geometry_of(kind);
+    const cell source = hole - g.direction * g.distance;
+    if (source < 0 || source >= cells() || board[source] != g.colour) return false;
+    return g.distance == 1 || at(hole - g.direction) == -g.colour;
+}
+
+// The number of the marble on cell `from` moves to the tag of cell `to`.
+cell modul_tiroka::move_tag(cell from, cell to, playground_port& playground) {
+    const cell ball = tag_value(playground.cell_tag(from + 1));
+    playground.set_cell_tag(from + 1, std::string());
+    playground.set_cell_tag(to + 1, std::to_string(ball));
+    return ball;
 }
 
 // The marble on cell `from` goes to cell `to`: its number moves between the
@@ -66,46 +72,32 @@ bool modul_tiroka::can_move(small kind) const {
 void modul_tiroka::take_marble(cell from, cell to, playground_port& playground) {
     moving_ball = tag_value(playground.cell_tag(from + 1));
     playground.start_frame_timer();
-    playground.set_cell_tag(from + 1, std::string());
-    playground.set_cell_tag(to + 1, std::to_string(moving_ball));
+    move_tag(from, to, playground);
 }
 
 void modul_tiroka::do_move(small kind, playground_port& playground) {
     ++log_count;
     ++path_count;
+    const move_geometry& g = geometry_of(kind);
     const cell h = hole;
-    cell source = 0;
-    // One row a move: its animation, the marble that lands, where it came from.
-    // clang-format off
-    switch (kind) {
-    case blue_jump: anim_kind = 1; board[h] = blue; source = h - 2; break;
-    case red_jump: anim_kind = 2; board[h] = red; source = h + 2; break;
-    case blue_roll: anim_kind = 3; board[h] = blue; source = h - 1; break;
-    default: anim_kind = 4; board[h] = red; source = h + 1; break;
-    }
-    // clang-format on
+    const cell source = h - g.direction * g.distance;
+    anim_kind = applied_kind(kind);
+    board[h] = g.colour;
     hole = source;
     take_marble(source, h, playground);
-    const std::string_view label = label_of(kind);
-    playground.add_langkah_line(log_line(log_count, label, source + 1, h + 1));
-    playground.add_effi_line(log_line(path_count, label, source + 1, h + 1));
+    playground.add_langkah_line(log_line(log_count, g.label, source + 1, h + 1));
+    playground.add_effi_line(log_line(path_count, g.label, source + 1, h + 1));
     board[source] = empty_cell;
 }
 
 void modul_tiroka::undo_move(small kind, playground_port& playground) {
     ++log_count;
     --path_count;
+    const move_geometry& g = geometry_of(kind);
     const cell h = hole;  // the cell the marble came from
-    cell source = 0;
-    // One row a move: its animation, the marble that lands, where it came from.
-    // clang-format off
-    switch (kind) {
-    case blue_jump: anim_kind = 5; board[h] = blue; source = h + 2; break;
-    case red_jump: anim_kind = 6; board[h] = red; source = h - 2; break;
-    case blue_roll: anim_kind = 7; board[h] = blue; source = h + 1; break;
-    default: anim_kind = 8; board[h] = red; source = h - 1; break;
-    }
-    // clang-format on
+    const cell source = h + g.direction * g.distance;
+    anim_kind = static_cast<small>(applied_kind(kind) + taken_back);
+    board[h] = g.colour;
     hole = source;
     take_marble(source, h, playground);
     playground.add_langkah_line(log_line(log_count, backtrack_label, source + 1, h + 1));
@@ -166,6 +158,86 @@ void modul_tiroka::search_step(playground_port& playground) {
         playground.show_backtrack_sign(true);
     }
     playground.set_search_timer(false);
+}
+
+// A step taken back needs no record of the past. At every depth the kinds
+// are tried in order, so before the step that found kind k a depth held the
+// last kind below k that is legal there (it was tried, and its subtree came
+// back), or 0 when there is none; and a depth that ran out of kinds held
+// the last legal kind of all.
+void modul_tiroka::step_back(playground_port& playground) {
+    if (!move_stack) return;
+    List& stack = *move_stack;
+    if (step_count < 0) {
+        // The goal: the top it took away was fresh, as every move leaves it.
+        step_count = path_count;
+        stack.addlastelmt(0);
+        return;
+    }
+    const small top = stack.operator_kurung(step_count);
+    if (top == 0 && step_count == 0) return;  // nothing has moved yet
+    --log_count;
+    playground.remove_last_langkah_line();
+    if (top == 0) {
+        // A move: its marble goes back, and its depth holds again what it
+        // held before the move was found.
+        stack.dellastelmt();
+        --step_count;
+        const small kind = stack.operator_kurung(step_count);
+        const move_geometry& g = geometry_of(kind);
+        put_marble(hole + g.direction * g.distance, hole, playground);
+        stack.dellastelmt();
+        stack.addlastelmt(last_legal_below(kind));
+        --path_count;
+        playground.remove_effi_line(path_count);
+    } else {
+        // A retreat: the move it took back is made again, and the depth
+        // above it is back before its last try.
+        const move_geometry& g = geometry_of(top);
+        const cell h = hole;
+        const cell source = h - g.direction * g.distance;
+        put_marble(source, h, playground);
+        ++step_count;
+        stack.addlastelmt(last_legal_below(exhausted));
+        ++path_count;
+        playground.add_effi_line(log_line(path_count, g.label, source + 1, h + 1));
+    }
+    recall_last_step(playground);
+}
+
+// The marble on cell `from` stands on cell `to` at once, and the hole where it was.
+void modul_tiroka::put_marble(cell from, cell to, playground_port& playground) {
+    playground.place_marble(move_tag(from, to, playground), to + 1);
+    board[to] = board[from];
+    board[from] = empty_cell;
+    hole = from;
+}
+
+small modul_tiroka::last_legal_below(small kind) const {
+    for (small k = static_cast<small>(kind - 1); k >= blue_jump; --k)
+        if (can_move(k)) return k;
+    return 0;
+}
+
+// What the last step left behind, read from the state: a fresh top follows
+// a move, a top that holds a kind follows the retreat of that kind.
+void modul_tiroka::recall_last_step(playground_port& playground) {
+    const small top = move_stack->operator_kurung(step_count);
+    if (top > 0) {
+        // The retreated marble is back on the cell its move started from.
+        const move_geometry& g = geometry_of(top);
+        anim_kind = static_cast<small>(applied_kind(top) + taken_back);
+        moving_ball = tag_value(playground.cell_tag(hole - g.direction * g.distance + 1));
+    } else if (step_count > 0) {
+        const small kind = move_stack->operator_kurung(step_count - 1);
+        const move_geometry& g = geometry_of(kind);
+        anim_kind = applied_kind(kind);
+        moving_ball = tag_value(playground.cell_tag(hole + g.direction * g.distance + 1));
+    } else {
+        anim_kind = 0;
+        moving_ball = 0;
+    }
+    playground.show_backtrack_sign(top > 0);
 }
 
 }  // namespace engine

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <optional>
+#include <string_view>
 #include <vector>
 
 #include "engine/List.h"
@@ -12,6 +13,30 @@ namespace engine {
 
 // Move kinds, tried in this order at every depth.
 enum move_kind : small { blue_jump = 1, red_jump = 2, blue_roll = 3, red_roll = 4 };
+
+// A kind's top value at a depth where every kind has been tried.
+inline constexpr small exhausted = red_roll + 1;
+
+// Animation kinds: 1..4 show a move of that kind, 1..4 + taken_back the
+// same move taken back.
+inline constexpr small taken_back = 4;
+
+// What a move of each kind does: the colour that moves, its direction along
+// the track (+1 rightwards), how many cells it travels, and its log label.
+struct move_geometry {
+    small colour;
+    cell direction;
+    cell distance;
+    std::string_view label;
+};
+
+// The kind a move is applied or taken back as: 1, 2 and 3 as they are, any
+// other value as a red roll.
+inline small applied_kind(small kind) {
+    return kind >= blue_jump && kind <= blue_roll ? kind : small{red_roll};
+}
+// The geometry of applied_kind(kind).
+const move_geometry& geometry_of(small kind);
 
 // The depth step_count is read as a position in move_stack.
 static_assert(sizeof(count) == sizeof(list_position));
@@ -55,10 +80,19 @@ public:
     // One tick of loop_utama: one move, one retreat, or the goal.
     void search_step(playground_port& playground);
 
+    // Take the last search step back, at once: the state it leaves is the
+    // one the step began from, the marks of the step before included
+    // (anim_kind, moving_ball, the sign). Nothing before the first step.
+    void step_back(playground_port& playground);
+
 private:
     cell cells() const { return 2 * cell{ball_count} + 1; }
     small at(cell index) const;  // a board value, or -9999 outside 0 .. 2N+1
+    cell move_tag(cell from, cell to, playground_port& playground);
     void take_marble(cell from, cell to, playground_port& playground);
+    void put_marble(cell from, cell to, playground_port& playground);
+    small last_legal_below(small kind) const;
+    void recall_last_step(playground_port& playground);
 };
 
 }  // namespace engine

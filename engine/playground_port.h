@@ -33,10 +33,16 @@ public:
     virtual void add_langkah_line(std::string line) = 0;
     virtual void add_effi_line(std::string line) = 0;
     virtual void remove_effi_line(count index) = 0;
+    // A step taken back takes its line out of langkah again.
+    virtual void remove_last_langkah_line() = 0;
 
     // Timer1 (one animation frame per tick) and loop_utama (one search step).
     virtual void start_frame_timer() = 0;
     virtual void set_search_timer(bool enabled) = 0;
+
+    // A step taken back shows no movement: the marble with that number
+    // stands on track position p at once, as an animation leaves it.
+    virtual void place_marble(cell ball, cell p) = 0;
 
     // The "Backtrack !!!" sign above the track.
     virtual void show_backtrack_sign(bool visible) = 0;

@@ -32,6 +32,13 @@ public:
         ASSERT_LT(static_cast<std::size_t>(index), effi.size());
         effi.erase(effi.begin() + index);
     }
+    void remove_last_langkah_line() override {
+        ASSERT_FALSE(langkah.empty());
+        langkah.pop_back();
+    }
+    void place_marble(engine::cell ball, engine::cell p) override {
+        EXPECT_EQ(tags.at(p), std::to_string(ball)) << "a marble stands where its cell says";
+    }
     void start_frame_timer() override {
         frame_timer = true;
         ++animations;

@@ -172,3 +172,42 @@ TEST(Search, TheStackReadsAsTheWalkAndHoldsOnlyThePath) {
         EXPECT_LE(most_live, static_cast<std::size_t>(n * n + 2 * n) + 4);
     }
 }
+
+// A step taken back leaves exactly the state the step began from: every step
+// of whole runs is taken back in turn, from the goal down to the start.
+TEST(Search, EveryStepTakenBackLeavesTheStateItBeganFrom) {
+    for (int n = 1; n <= 6; ++n) {
+        SCOPED_TRACE(n);
+        modul_tiroka m;
+        load(m, n);
+        fake_playground pg(n);
+        const auto state = [&] {
+            std::string out = board(m);
+            for (const engine::count value : {engine::count{m.hole}, m.step_count, m.log_count, m.path_count,
+                                              engine::count{m.anim_kind}, engine::count{m.moving_ball}})
+                out += ' ' + std::to_string(value);
+            out += pg.sign ? " sign |" : " |";
+            for (engine::count d = 0; d <= m.step_count; ++d)
+                out += std::to_string(m.move_stack->operator_kurung(d));
+            for (const lines* text : {&pg.tags, &pg.effi})
+                for (const std::string& line : *text) out += '|' + line;
+            // langkah only grows and shrinks at its end.
+            return out + '|' + std::to_string(pg.langkah.size()) +
+                   (pg.langkah.empty() ? "" : pg.langkah.back());
+        };
+        m.start_search(pg);
+        std::vector<std::string> before{state()};
+        while (pg.search_timer) {
+            step(m, pg);
+            before.push_back(state());
+        }
+        before.pop_back();
+        for (; !before.empty(); before.pop_back()) {
+            m.step_back(pg);
+            ASSERT_EQ(state(), before.back()) << before.size() << " steps";
+        }
+        const std::string start = state();
+        m.step_back(pg);  // before the first step there is nothing to take back
+        EXPECT_EQ(state(), start);
+    }
+}

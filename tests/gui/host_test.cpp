@@ -1,8 +1,10 @@
 // The Qt host: typing into the start dialog, hand-over and reset, buttons, a run on real timers.
 #include <QAbstractButton>
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QLineEdit>
 #include <QListView>
+#include <QMenu>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSlider>
@@ -130,6 +132,68 @@ private slots:
         QVERIFY(!pg.resume1.Enabled());
         QTest::keyClick(slider, Qt::Key_R, Qt::ControlModifier);
         QTRY_VERIFY(h.app().utama() != nullptr);
+    }
+
+    // The timeline's keys, its menu and a chosen line act on the real window:
+    // no widget is made again and the focus stays where it was.
+    void the_timeline_answers_keys_the_menu_and_a_chosen_line() {
+        host h;
+        h.start();
+        open_playground(h, "2");
+        const auto& pg = *h.app().playground();
+        auto* slider = find<QSlider>(h, "Kecepatan");
+        auto* langkah = find<QListView>(h, "langkah");
+        QTRY_VERIFY(slider->hasFocus());
+        const QList<QWidget*> widgets = h.window()->findChildren<QWidget*>();
+        for (int line = 1; line <= 3; ++line) {
+            QTest::keyClick(slider, Qt::Key_Period);
+            QTRY_VERIFY(pg.resume1.Enabled());
+            QCOMPARE(langkah->model()->rowCount(), line);
+        }
+        QTest::keyClick(slider, Qt::Key_Comma);
+        QCOMPARE(langkah->model()->rowCount(), 2);
+
+        // The menu, from the keyboard: what it offers now, and a step back from it.
+        QStringList offered;
+        QTimer::singleShot(0, [&] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            QVERIFY(menu);
+            for (QAction* action : menu->actions())
+                if (action->isEnabled()) offered << action->text() + " " + action->shortcut().toString();
+            menu->actions().at(4)->trigger();
+            menu->close();
+        });
+        QTest::keyClick(slider, Qt::Key_F10, Qt::ShiftModifier);
+        QCOMPARE(offered, (QStringList{"Resume Space", "Step .", "Step back ,", "Reset Ctrl+R"}));
+        QCOMPARE(langkah->model()->rowCount(), 1);
+        QTRY_VERIFY(slider->hasFocus());
+        QCOMPARE(h.window()->findChildren<QWidget*>(), widgets);
+
+        // The right mouse button opens it on the track too.
+        bool opened = false;
+        QTimer::singleShot(0, [&] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            opened = menu != nullptr;
+            if (menu) menu->close();
+        });
+        QWidget* track = h.window()->view().viewport();
+        QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(5, 5), track->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(track, &click);
+        QVERIFY(opened);
+        QTRY_VERIFY(slider->hasFocus());
+
+        // Enter on a line of "All Moves" goes back to its step.
+        for (int line = 0; line < 2; ++line) {
+            QTest::keyClick(slider, Qt::Key_Period);
+            QTRY_VERIFY(pg.resume1.Enabled());
+        }
+        langkah->setFocus();
+        langkah->setCurrentIndex(langkah->model()->index(1, 0));
+        QTest::keyClick(langkah, Qt::Key_Return);
+        QCOMPARE(langkah->model()->rowCount(), 2);
+        QCOMPARE(pg.Effi.ListCount(), 2u);
+        QVERIFY(langkah->hasFocus());
+        QCOMPARE(h.window()->findChildren<QWidget*>(), widgets);
     }
 
     void a_wide_scene_scrolls_its_track_and_keeps_the_panel_in_view() {

@@ -69,6 +69,17 @@ public:
         key_bindings_.push_back({std::move(keys), std::move(action)});
     }
 
+    // An entry of the window's context menu: its words, the key that does
+    // the same (shown beside it), whether it can act now, and what it does.
+    struct menu_entry {
+        std::string text;
+        std::string keys;
+        std::function<bool()> enabled;
+        std::function<void()> action;
+    };
+    const std::vector<menu_entry>& context_menu() const { return context_menu_; }
+    void add_menu_entry(menu_entry entry) { context_menu_.push_back(std::move(entry)); }
+
     // Every control and control-array element, in order of creation.
     const std::vector<control*>& controls() const { return controls_; }
 
@@ -96,6 +107,7 @@ private:
     form_border border_ = form_border::sizable;
     const control* opens_on_ = nullptr;
     std::vector<key_binding> key_bindings_;
+    std::vector<menu_entry> context_menu_;
     std::vector<control*> controls_;
     std::vector<timer*> timers_;
     form_observer* observer_ = nullptr;

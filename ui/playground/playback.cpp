@@ -25,6 +25,7 @@ void playground::pause_Click() {
 }
 
 void playground::enter_paused() {
+    pause_pending_ = false;
     pause.Picture(ports_.pictures.load("pauseclick.jpg"));
     resume1.Picture(ports_.pictures.load("resume.jpg"));
     resume1.Enabled(true);
@@ -37,13 +38,15 @@ void playground::resume1_Click() {
     resume1.Enabled(false);
 }
 
-void playground::space_key() {
-    // While paused both pause and resume1 take a click; Space resumes.
+// While paused both pause and resume1 take a click; Space resumes.
+ui::image* playground::space_target() {
     for (ui::image* button : {&resume1, &play, &pause})
-        if (button->Enabled()) {
-            button->user_click();
-            return;
-        }
+        if (button->Enabled()) return button;
+    return nullptr;
+}
+
+void playground::space_key() {
+    if (ui::image* button = space_target()) button->user_click();
 }
 
 void playground::reset_Click() { exits_.close_playground_and_show_start(); }

@@ -53,6 +53,10 @@ playground::playground(const playground_ports& ports, engine::modul_tiroka& stat
     opens_on(&layout);
     bind_key("Space", [this] { space_key(); });
     bind_key("Ctrl+R", [this] { reset.user_click(); });
+    bind_key(".", [this] { step_key(); });
+    bind_key(",", [this] { step_back_key(); });
+    langkah.DblClick = [this] { go_to_line(static_cast<std::size_t>(langkah.ListIndex() + 1)); };
+    declare_context_menu();
 
     play.Click = [this] { play_Click(); };
     pause.Click = [this] { pause_Click(); };
@@ -61,6 +65,23 @@ playground::playground(const playground_ports& ports, engine::modul_tiroka& stat
     Kecepatan.Change = [this] { Kecepatan_Change(); };
     loop_utama.Timer = [this] { loop_utama_Timer(); };
     Timer1.Timer = [this] { Timer1_Timer(); };
+}
+
+// Every gesture of the keyboard also stands in the context menu, enabled
+// exactly when its key would act.
+void playground::declare_context_menu() {
+    const auto space_clicks = [this](ui::image& button) {
+        return [this, &button] { return space_target() == &button; };
+    };
+    const auto chosen_line = [this] { return static_cast<std::size_t>(langkah.ListIndex() + 1); };
+    add_menu_entry({"Play", "Space", space_clicks(play), [this] { play.user_click(); }});
+    add_menu_entry({"Pause", "Space", space_clicks(pause), [this] { pause.user_click(); }});
+    add_menu_entry({"Resume", "Space", space_clicks(resume1), [this] { resume1.user_click(); }});
+    add_menu_entry({"Step", ".", [this] { return can_step(); }, [this] { step_key(); }});
+    add_menu_entry({"Step back", ",", [this] { return can_step_back(); }, [this] { step_back_key(); }});
+    add_menu_entry({"Go to the selected line", "Enter", [=] { return can_go_to_line(chosen_line()); },
+                    [=] { go_to_line(chosen_line()); }});
+    add_menu_entry({"Reset", "Ctrl+R", [this] { return reset.Enabled(); }, [this] { reset.user_click(); }});
 }
 
 }  // namespace playground

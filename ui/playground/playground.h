@@ -1,6 +1,10 @@
 // The playground window: the track, the marbles, the two move logs and the playback controls.
 #pragma once
 
+#include <optional>
+#include <string>
+#include <vector>
+
 #include "engine/modul_tiroka.h"
 #include "ui/form/control.h"
 #include "ui/form/control_array.h"
@@ -82,8 +86,31 @@ public:
     // play when ready, pause while running, resume1 while paused.
     void space_key();
 
+    // The search as a timeline. "." runs one step, shown whole, and pauses
+    // when its marble arrives; "," takes the last step back at once; a line
+    // of langkah chosen with Enter or a double-click brings back the state
+    // after its step. Going back needs no record of the past, and a run
+    // resumed from there goes on exactly as if it had never been rewound.
+    void step_key();
+    void step_back_key();
+    void go_to_line(std::size_t line);  // 1-based, as the lines are numbered
+    bool can_step() const;
+    bool can_step_back() const;
+    bool can_go_to_line(std::size_t line) const;
+
 private:
     using marbles = ui::control_array<ui::shape>;
+
+    // Where the run stands, as the buttons show it.
+    bool ready() const { return play.Enabled(); }
+    bool paused() const { return resume1.Enabled(); }
+    bool finished() const { return !play.Enabled() && !pause.Enabled(); }
+    // The button Space would click, or null.
+    ui::image* space_target();
+    void declare_context_menu();
+    // Steps taken so far, while paused or finished: one a line, and the goal.
+    engine::count steps_taken() const;
+    void go_to_step(engine::count step);
 
     void roll_frame(marbles& colour_array, int d, bool taken_back);
     void jump_frame(marbles& colour_array, int d, bool taken_back);
@@ -98,6 +125,8 @@ private:
     void add_langkah_line(std::string line) override;
     void add_effi_line(std::string line) override;
     void remove_effi_line(engine::count index) override;
+    void remove_last_langkah_line() override;
+    void place_marble(engine::cell ball, engine::cell p) override;
     void start_frame_timer() override;
     void set_search_timer(bool enabled) override;
     void show_backtrack_sign(bool visible) override;
@@ -109,6 +138,15 @@ private:
     playground_exits& exits_;
     // A click on pause while a marble moves takes hold when it arrives.
     bool pause_pending_ = false;
+
+    // While steps are taken back, the logs only note what they lose and
+    // regain, so that each changes once however far the rewind goes.
+    struct rewound_logs {
+        std::size_t langkah_kept;
+        std::size_t effi_kept;
+        std::vector<std::string> effi_regained;
+    };
+    std::optional<rewound_logs> rewinding_;
 };
 
 }  // namespace playground

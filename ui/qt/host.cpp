@@ -3,7 +3,9 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QContextMenuEvent>
 #include <QGuiApplication>
+#include <QMenu>
 #include <QMessageBox>
 #include <QScreen>
 #include <QScrollBar>
@@ -16,6 +18,15 @@
 #include "ui/qt/scene_view.h"
 
 namespace qt_host {
+
+namespace {
+// A key as the model writes it, "Ctrl+R" or ",". A lone comma is a key of
+// its own here, not the separator of a sequence of keys.
+QKeySequence key_sequence(const std::string& keys) {
+    if (keys == ",") return QKeySequence(Qt::Key_Comma);
+    return QKeySequence(QString::fromStdString(keys));
+}
+}  // namespace
 
 form_window::form_window(ui::form& model, pictures& faces, std::function<void()> closed_by_user)
     : model_(&model), view_(new scene_view(model, faces, this)), closed_by_user_(std::move(closed_by_user)) {
@@ -32,12 +43,22 @@ form_window::form_window(ui::form& model, pictures& faces, std::function<void()>
 
     // Keys that act anywhere in the window, as the model binds them.
     for (const auto& binding : model.key_bindings()) {
-        auto* shortcut = new QShortcut(QKeySequence(QString::fromStdString(binding.keys)), this);
+        auto* shortcut = new QShortcut(key_sequence(binding.keys), this);
         shortcut->setAutoRepeat(false);
         shortcut->setContext(Qt::ApplicationShortcut);  // one window is open at a time
         connect(shortcut, &QShortcut::activated, this, [this, &binding] {
             if (model_) binding.action();
         });
+    }
+    // The context menu also opens from the keyboard, beside the control that has the focus.
+    if (!model.context_menu().empty()) {
+        for (const QKeySequence& keys : {QKeySequence(Qt::Key_Menu), QKeySequence(Qt::SHIFT | Qt::Key_F10)}) {
+            auto* shortcut = new QShortcut(keys, this);
+            connect(shortcut, &QShortcut::activated, this, [this] {
+                const QWidget* focus = focusWidget() ? focusWidget() : this;
+                show_context_menu(focus->mapToGlobal(focus->rect().center()));
+            });
+        }
     }
 
     // The client area of the design, but never larger than the screen; a
@@ -64,6 +85,31 @@ form_window::form_window(ui::form& model, pictures& faces, std::function<void()>
         setFixedSize(size);
         setWindowFlag(Qt::WindowMaximizeButtonHint, false);
     }
+}
+
+void form_window::contextMenuEvent(QContextMenuEvent* event) { show_context_menu(event->globalPos()); }
+
+// Each entry shows its key beside its words; the key itself is bound to the
+// window, so the menu's copy of it acts only while the menu is open.
+void form_window::show_context_menu(const QPoint& at) {
+    if (!model_ || model_->context_menu().empty()) return;
+    QMenu menu(this);
+    menu.setObjectName(QStringLiteral("context_menu"));
+    menu.setAccessibleName(QStringLiteral("Playback"));
+    for (const auto& entry : model_->context_menu()) {
+        QAction* action = menu.addAction(QString::fromStdString(entry.text));
+        action->setShortcut(key_sequence(entry.keys));
+        action->setShortcutContext(Qt::WidgetShortcut);
+        action->setEnabled(entry.enabled());
+        connect(action, &QAction::triggered, this, [this, &entry] {
+            if (model_) entry.action();
+        });
+    }
+    QPointer<form_window> self(this);
+    menu.exec(at);
+    // The focus goes back to where it was, also where no window manager
+    // hands it back once the menu has gone.
+    if (self && isVisible()) activateWindow();
 }
 
 void form_window::close_for_program() {

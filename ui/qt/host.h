@@ -25,8 +25,12 @@ public:
     // The program closes this window: stop following the model, then go.
     void close_for_program();
 
+    // The model's context menu at a place on the screen; returns once it closes.
+    void show_context_menu(const QPoint& at);
+
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     ui::form* model_;
