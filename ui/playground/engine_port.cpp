@@ -41,6 +41,10 @@ void playground::remove_last_langkah_line() {
 }
 
 void playground::place_marble(engine::cell ball, engine::cell p) {
+    if (rewinding_) {
+        rewinding_->marbles_placed.emplace_back(ball, p);
+        return;
+    }
     const bool blue = ball <= state_.ball_count;
     ui::shape& marble = (blue ? shpBall1 : shpBall2)(state_.shape_of_ball.at(static_cast<std::size_t>(ball)));
     marble.BackColor(blue ? blue_marble : red_marble);

@@ -3,6 +3,7 @@
 
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "engine/modul_tiroka.h"
@@ -139,14 +140,15 @@ private:
     // A click on pause while a marble moves takes hold when it arrives.
     bool pause_pending_ = false;
 
-    // While steps are taken back, the logs only note what they lose and
-    // regain, so that each changes once however far the rewind goes.
-    struct rewound_logs {
+    // While steps are taken back, the logs and the marbles only note what
+    // changes, so that each changes once however far the rewind goes.
+    struct rewind {
         std::size_t langkah_kept;
         std::size_t effi_kept;
         std::vector<std::string> effi_regained;
+        std::vector<std::pair<engine::cell, engine::cell>> marbles_placed;  // marble, track position
     };
-    std::optional<rewound_logs> rewinding_;
+    std::optional<rewind> rewinding_;
 };
 
 }  // namespace playground

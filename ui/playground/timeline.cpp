@@ -35,14 +35,20 @@ engine::count playground::steps_taken() const { return state_.log_count + (state
 // end, and the window shows the state after `step` as a pause there would.
 void playground::go_to_step(engine::count step) {
     const bool was_finished = finished();
-    rewinding_ = rewound_logs{langkah.ListCount(), Effi.ListCount(), {}};
+    rewinding_ = rewind{langkah.ListCount(), Effi.ListCount(), {}, {}};
     for (engine::count k = steps_taken(); k > step; --k) state_.step_back(*this);
-    const rewound_logs logs = std::move(*rewinding_);
+    const rewind done = std::move(*rewinding_);
     rewinding_.reset();
 
-    langkah.RemoveItemsFrom(logs.langkah_kept);
-    Effi.RemoveItemsFrom(logs.effi_kept);
-    for (const std::string& line : logs.effi_regained) Effi.AddItem(line);
+    langkah.RemoveItemsFrom(done.langkah_kept);
+    Effi.RemoveItemsFrom(done.effi_kept);
+    for (const std::string& line : done.effi_regained) Effi.AddItem(line);
+    // A marble placed more than once goes only to its last place, the cell
+    // whose tag names it now.
+    for (auto placed = done.marbles_placed.rbegin(); placed != done.marbles_placed.rend(); ++placed) {
+        const auto [ball, p] = *placed;
+        if (engine::tag_value(bckGrnd(p).Tag()) == ball) place_marble(ball, p);
+    }
     if (was_finished) {
         pause.Enabled(true);
         enter_paused();
