@@ -1,5 +1,4 @@
-// Benchmarks of the Qt host: opening a long playground, one frame on long and short tracks, the pace of a
-// run, its CPU cost.
+// Benchmarks of the Qt host: opening a playground, one frame, the pace and CPU cost of a run, a rewind.
 #include <benchmark/benchmark.h>
 
 #include <QAbstractButton>
@@ -226,6 +225,48 @@ void cpu_n5(benchmark::State& state) {
     }
 }
 BENCHMARK(cpu_n5)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+// The timeline on screen: an N = 12 run driven to its last line (28504
+// steps, every line shown in "All Moves"), then one step back, or from there
+// back to line 1, each with the repaint of the window that follows.
+void step_back_n12_on_screen(benchmark::State& state) {
+    const bool to_line_1 = state.range(0) == 1;
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto h = std::make_unique<qt_host::host>();
+        h->start();
+        press_proses(*h, 12);
+        wait_until_exposed(h->window());
+        auto& pg = *h->app().playground();
+        pg.Kecepatan.Value(1000);
+        pg.play.user_click();
+        // The steps and frames run here, not on the clock: the run is only the way in.
+        while (pg.langkah.ListCount() < 28504 || pg.Timer1.Enabled())
+            pg.Timer1.Enabled() ? pg.Timer1.Timer() : pg.loop_utama.Timer();
+        pg.pause.user_click();
+        if (to_line_1) pg.step_back_key();
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+        if (to_line_1)
+            pg.go_to_line(1);
+        else
+            pg.step_back_key();
+        QCoreApplication::processEvents();
+        h->window()->repaint();
+        state.PauseTiming();
+        if (pg.langkah.ListCount() != (to_line_1 ? 1u : 28503u))
+            state.SkipWithError("not where it should be");
+        h.reset();
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(step_back_n12_on_screen)
+    ->ArgName("to_line_1")
+    ->Arg(0)
+    ->Arg(1)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3);
 
 }  // namespace
 

@@ -79,6 +79,69 @@ void whole_run_top_speed(benchmark::State& state) {
 }
 BENCHMARK(whole_run_top_speed)->Arg(12)->Arg(18)->Arg(20)->Unit(benchmark::kMillisecond)->Iterations(1);
 
+// A run at the top speed, paused right after step `steps` (or finished at
+// its goal, when that comes first).
+std::unique_ptr<program::headless_session> run_at_top_speed(int n, long long steps) {
+    auto session = std::make_unique<program::headless_session>();
+    session->open_playground(n);
+    auto& pg = session->playground();
+    long long taken = 0;
+    auto step = pg.loop_utama.Timer;
+    pg.loop_utama.Timer = [&] {
+        step();
+        if (++taken == steps) pg.pause.user_click();  // holds once the marble has arrived
+    };
+    pg.Kecepatan.Value(1000);
+    pg.play.user_click();
+    session->clock.run_until([&] { return pg.resume1.Enabled() || !session->messages.empty(); }, INT64_MAX);
+    pg.loop_utama.Timer = step;
+    return session;
+}
+
+// The timeline: from the goal of an N = 12 run (28505 steps) one step back,
+// and from there back to line 1. Each is timed on its own; the heap a rewind
+// leaves behind is what the log gave back (the timeline keeps no record).
+void step_back_n12(benchmark::State& state) {
+    const bool to_line_1 = state.range(0) == 1;
+    double heap_change = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto session = run_at_top_speed(12, 0);
+        auto& pg = session->playground();
+        if (to_line_1) pg.step_back_key();
+        const std::size_t before = heap_in_use();
+        state.ResumeTiming();
+        if (to_line_1)
+            pg.go_to_line(1);
+        else
+            pg.step_back_key();
+        state.PauseTiming();
+        heap_change = static_cast<double>(heap_in_use()) - static_cast<double>(before);
+        if (pg.langkah.ListCount() != (to_line_1 ? 1u : 28504u))
+            state.SkipWithError("not where it should be");
+        session.reset();
+        state.ResumeTiming();
+    }
+    state.counters["heap_change_bytes"] = heap_change;
+}
+BENCHMARK(step_back_n12)->ArgName("to_line_1")->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond)->Iterations(20);
+
+// One step back after 400000 steps of an N = 16 run.
+void step_back_after_400000_steps_n16(benchmark::State& state) {
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto session = run_at_top_speed(16, 400000);
+        auto& pg = session->playground();
+        state.ResumeTiming();
+        pg.step_back_key();
+        state.PauseTiming();
+        if (pg.langkah.ListCount() != 399999) state.SkipWithError("not where it should be");
+        session.reset();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(step_back_after_400000_steps_n16)->Unit(benchmark::kMicrosecond)->Iterations(5);
+
 // The list work of a search step that moves forward and of one that takes
 // the move back, at a given depth: it costs the same at depth 5 as at 40000.
 void search_step_on_the_stack(benchmark::State& state) {
