@@ -25,46 +25,26 @@ constexpr real_time_schedule::nanoseconds frame =
 }  // namespace
 
 void real_time_schedule::timer_changed(timer& changed) {
-    disarm(armed_, changed);
-    // A timer with no positive interval never ticks.
-    if (!changed.Enabled() || changed.Interval() <= 0) return;
-    armed a{&changed, moment(), 1, 0, 1, 0, next_order_++};
-    const std::int64_t interval = changed.Interval();
-    if (interval * frames_per_second < second / millisecond) {
-        a.span = second;  // shorter than a frame: once a frame
-        a.per = frames_per_second;
-    } else {
-        a.span = interval * millisecond;
-    }
-    a.due = a.from + a.span / a.per;
-    armed_.push_back(a);
+    timers_.changed(changed, [&](auto& armed) {
+        periods& p = armed.schedule;
+        p = {moment(), 1, 0, 1};
+        const std::int64_t interval = changed.Interval();
+        if (interval * frames_per_second < second / millisecond) {
+            p.span = second;  // shorter than a frame: once a frame
+            p.per = frames_per_second;
+        } else {
+            p.span = interval * millisecond;
+        }
+        armed.due = p.from + p.span / p.per;
+    });
 }
 
-void real_time_schedule::timer_gone(timer& gone) { disarm(armed_, gone); }
+void real_time_schedule::timer_gone(timer& gone) { timers_.disarm(gone); }
 
 std::optional<real_time_schedule::nanoseconds> real_time_schedule::next_wake() const {
-    if (!posted_.empty()) return time_->now();
-    auto next = std::min_element(armed_.begin(), armed_.end(),
-                                 [](const armed& a, const armed& b) { return a.due < b.due; });
-    if (next == armed_.end()) return std::nullopt;
-    return next->due;
-}
-
-real_time_schedule::armed* real_time_schedule::next_due_by(nanoseconds now) {
-    armed* next = nullptr;
-    for (armed& a : armed_) {
-        if (a.due > now || std::find(ticked_.begin(), ticked_.end(), a.which) != ticked_.end()) continue;
-        if (!next || a.due < next->due || (a.due == next->due && a.order < next->order)) next = &a;
-    }
-    return next;
-}
-
-void real_time_schedule::run_posted() {
-    while (!posted_.empty()) {
-        auto task = std::move(posted_.front());
-        posted_.pop_front();
-        task();
-    }
+    if (!timers_.nothing_posted()) return time_->now();
+    if (auto* next = timers_.next()) return next->due;
+    return std::nullopt;
 }
 
 void real_time_schedule::run_due() {
@@ -74,22 +54,28 @@ void real_time_schedule::run_due() {
     ticked_.clear();
     tick_moment_ = now;
     run_posted();
-    while (armed* next = next_due_by(now)) {
+    // Each timer ticks at most once a call: the earliest due by now of those
+    // that have not ticked yet.
+    const auto may_tick = [&](const auto& armed) {
+        return armed.due <= now && std::find(ticked_.begin(), ticked_.end(), armed.which) == ticked_.end();
+    };
+    while (auto* next = timers_.next(may_tick)) {
         timer& due = *next->which;
+        periods& p = next->schedule;
         // The timer's next due time is set before its tick, which may disarm
         // or destroy it; it keeps its place among timers due together.
         if (now - next->due > stall_frames * frame) {
             tick_moment_ = now;  // a stall: start afresh from now
-            next->from = now;
-            next->periods = 1;
+            p.from = now;
+            p.count = 1;
         } else {
             tick_moment_ = next->due;
-            if (++next->periods > next->per) {  // keeps the products small
-                next->from += next->span;
-                next->periods -= next->per;
+            if (++p.count > p.per) {  // keeps the products small
+                p.from += p.span;
+                p.count -= p.per;
             }
         }
-        next->due = next->from + next->periods * next->span / next->per;
+        next->due = p.from + p.count * p.span / p.per;
         ticked_.push_back(&due);
         due.tick();
         run_posted();

@@ -2,12 +2,12 @@
 #pragma once
 
 #include <cstdint>
-#include <deque>
 #include <functional>
 #include <optional>
 #include <vector>
 
 #include "ui/form/scheduler.h"
+#include "ui/form/timer_table.h"
 
 namespace ui {
 
@@ -57,32 +57,26 @@ public:
 
     void timer_changed(timer& changed) override;
     void timer_gone(timer& gone) override;
-    void post(std::function<void()> task) override { posted_.push_back(std::move(task)); }
+    void post(std::function<void()> task) override { timers_.post(std::move(task)); }
 
 private:
     // A timer's due time is `from` + `periods` × span / per: a frame is a
     // second over 60, so the sum stays exact in nanoseconds.
-    struct armed {
-        timer* which;
+    struct periods {
         nanoseconds from;
-        std::int64_t periods;
+        std::int64_t count;
         nanoseconds span;
         std::int64_t per;
-        nanoseconds due;
-        std::uint64_t order;
     };
-    // The earliest tick due by `now` of a timer that has not ticked in this
-    // run_due call, first armed among ties.
-    armed* next_due_by(nanoseconds now);
-    void run_posted();
+    void run_posted() {
+        while (timers_.run_posted_task()) {}
+    }
     // When a timer switched on now starts counting: the due time of the tick
     // being handled, or the clock outside ticks.
     nanoseconds moment() { return running_ ? tick_moment_ : time_->now(); }
 
     monotonic_source* time_;
-    std::vector<armed> armed_;
-    std::deque<std::function<void()>> posted_;
-    std::uint64_t next_order_ = 0;
+    timer_table<periods> timers_;
     // The timers that have ticked in this run_due call, also those switched
     // off and on again since: each ticks at most once a call.
     std::vector<const timer*> ticked_;

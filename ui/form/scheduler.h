@@ -1,21 +1,11 @@
 // Time as a port: what runs the model's timers, on a real clock or a virtual one.
 #pragma once
 
-#include <algorithm>
 #include <functional>
-#include <vector>
 
 namespace ui {
 
 class timer;
-
-// Drops a timer from a scheduler's table of armed timers (entries with a
-// `which` member): it ticks no more until it is armed again.
-template <class Armed>
-void disarm(std::vector<Armed>& armed, const timer& which) {
-    armed.erase(std::remove_if(armed.begin(), armed.end(), [&](const Armed& a) { return a.which == &which; }),
-                armed.end());
-}
 
 class scheduler {
 public:

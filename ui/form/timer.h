@@ -26,12 +26,11 @@ public:
 
     std::function<void()> Timer;  // the tick handler
 
-    // Called by the scheduler when the interval has passed. The handler runs
-    // from a copy, since it may destroy this timer (closing its window).
+    // Called by the scheduler when the interval has passed. A handler may
+    // close its window, but the window goes only once the tick has ended,
+    // so the handler runs in place.
     void tick() {
-        if (!enabled_ || !Timer) return;
-        auto handler = Timer;
-        handler();
+        if (enabled_ && Timer) Timer();
     }
 
 private:

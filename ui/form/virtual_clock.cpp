@@ -1,36 +1,20 @@
-// The virtual clock: arms timers, and runs posted tasks and ticks in time order.
+// The virtual clock: ticks each timer its interval after it was armed, and again every interval.
 #include "ui/form/virtual_clock.h"
-
-#include <algorithm>
 
 #include "ui/form/timer.h"
 
 namespace ui {
 
 void virtual_clock::timer_changed(timer& changed) {
-    disarm(armed_, changed);
-    // A timer with no positive interval never ticks.
-    if (changed.Enabled() && changed.Interval() > 0)
-        armed_.push_back({&changed, now_ + changed.Interval(), next_order_++});
+    timers_.changed(changed, [&](auto& armed) { armed.due = now_ + changed.Interval(); });
 }
 
-void virtual_clock::timer_gone(timer& gone) { disarm(armed_, gone); }
-
-std::vector<virtual_clock::armed>::iterator virtual_clock::next_armed() {
-    return std::min_element(armed_.begin(), armed_.end(), [](const armed& a, const armed& b) {
-        return a.due != b.due ? a.due < b.due : a.order < b.order;
-    });
-}
+void virtual_clock::timer_gone(timer& gone) { timers_.disarm(gone); }
 
 bool virtual_clock::step() {
-    if (!posted_.empty()) {
-        auto task = std::move(posted_.front());
-        posted_.pop_front();
-        task();
-        return true;
-    }
-    auto next = next_armed();
-    if (next == armed_.end()) return false;
+    if (timers_.run_posted_task()) return true;
+    auto* next = timers_.next();
+    if (!next) return false;
     timer& due = *next->which;
     now_ = next->due;
     next->due += due.Interval();  // keeps its place among timers due together
@@ -40,9 +24,9 @@ bool virtual_clock::step() {
 
 bool virtual_clock::run_until(const std::function<bool()>& done, milliseconds deadline) {
     while (!done()) {
-        if (posted_.empty()) {  // a tick is next
-            auto next = next_armed();
-            if (next == armed_.end() || next->due > deadline) return false;
+        if (timers_.nothing_posted()) {  // a tick is next
+            auto* next = timers_.next();
+            if (!next || next->due > deadline) return false;
         }
         step();
     }

@@ -2,11 +2,10 @@
 #pragma once
 
 #include <cstdint>
-#include <deque>
 #include <functional>
-#include <vector>
 
 #include "ui/form/scheduler.h"
+#include "ui/form/timer_table.h"
 
 namespace ui {
 
@@ -19,7 +18,7 @@ public:
 
     milliseconds now() const { return now_; }
     // Nothing posted and no timer armed: nothing would ever run.
-    bool idle() const { return posted_.empty() && armed_.empty(); }
+    bool idle() const { return timers_.idle(); }
 
     // Run one posted task, or else advance to the next tick and run it.
     // False when nothing is left to run.
@@ -30,21 +29,12 @@ public:
 
     void timer_changed(timer& changed) override;
     void timer_gone(timer& gone) override;
-    void post(std::function<void()> task) override { posted_.push_back(std::move(task)); }
+    void post(std::function<void()> task) override { timers_.post(std::move(task)); }
 
 private:
-    struct armed {
-        timer* which;
-        milliseconds due;
-        std::uint64_t order;
-    };
-    // The timer that ticks next: the earliest due, the first armed among ties.
-    std::vector<armed>::iterator next_armed();
-
-    std::vector<armed> armed_;
-    std::deque<std::function<void()>> posted_;
+    struct interval_only {};  // the due time is all a virtual timer needs
+    timer_table<interval_only> timers_;
     milliseconds now_ = 0;
-    std::uint64_t next_order_ = 0;
 };
 
 }  // namespace ui
