@@ -69,6 +69,26 @@ QSize scene_view::client_size() const {
     return {std::max(1, client.width()), std::max(1, client.height())};
 }
 
+QSize scene_view::smallest_client_size() const {
+    if (!model_) return {};
+    // The panel: every control outside the track row, as far as the scene shows it.
+    QRect panel;
+    for (const ui::control* each : painted_panel_) panel |= painted_extent(*each, each->area());
+    for (const auto& [control, adapter] : adapters_)
+        if (!control->in_track_row()) panel |= pixels(control->area());
+    const QSize scene = client_size();
+    panel &= QRect(QPoint(0, 0), scene);
+    // A view narrower than the scene shows the panel centred (panel_shift()):
+    // all of it once the view reaches as far each way from the centre as the
+    // panel does. There the track scrolls, and a window shorter than the
+    // scene and its scroll bar puts a vertical bar beside the panel too.
+    const int view = std::max(scene.width() - 2 * panel.left(), 2 * (panel.right() + 1) - scene.width() + 1);
+    const int width = view >= scene.width()
+                          ? scene.width()
+                          : std::min(scene.width(), view + verticalScrollBar()->sizeHint().width());
+    return {width, panel.bottom() + 1};
+}
+
 QWidget* scene_view::widget_of(const ui::control& which) const {
     auto found = adapters_.find(&which);
     return found == adapters_.end() ? nullptr : &found->second->widget();
