@@ -181,22 +181,13 @@ QIcon pictures::icon(const ui::picture& which) {
 }
 
 ui::picture pictures::load(const std::string& file_name) {
-    // On a screen finer than 1x a twin NAME@2x.EXT, read under the same
-    // rules, is taken first: the model keeps the face's size in logical pixels.
-    QImage image;
-    if (screen_ratio() > 1.0) {
-        const std::size_t dot = file_name.rfind('.');
-        const std::string twin = dot == std::string::npos
-                                     ? file_name + "@2x"
-                                     : file_name.substr(0, dot) + "@2x" + file_name.substr(dot);
-        image = decode(read_regular_file(twin));
-        image.setDevicePixelRatio(2.0);
-    }
-    if (image.isNull()) image = decode(read_regular_file(file_name));
+    // The file of that name and no other: a user who puts a face of their
+    // own there sees it, on any screen. (Only the bundled copy has a finer
+    // twin for screens above 1x.)
+    const QImage image = decode(read_regular_file(file_name));
     if (!image.isNull()) {
         cache_[{ui::picture_origin::file, file_name}] = QPixmap::fromImage(image);
-        const QSize size = image.deviceIndependentSize().toSize();
-        return {ui::picture_origin::file, file_name, size.width(), size.height()};
+        return {ui::picture_origin::file, file_name, image.width(), image.height()};
     }
     const QSize face = pixmap({ui::picture_origin::bundled, file_name}).deviceIndependentSize().toSize();
     return {ui::picture_origin::bundled, file_name, face.width(), face.height()};
