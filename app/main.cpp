@@ -4,6 +4,7 @@
 #include <QImageReader>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 #include <utility>
 #include <vector>
@@ -14,12 +15,31 @@
 
 namespace {
 
-const char* program_path = "marble-exchange";
+std::string program_path = "marble-exchange";
+
+// The program as the user can start it again from wherever they stand: a
+// name found on the PATH as it is, a path made absolute (the scripts start
+// the program from the folder of its pictures, by a path relative to
+// there), and quoted for the shell where it needs it.
+std::string program_for_the_shell(const char* argv0) {
+    std::string path = argv0;
+    if (path.find('/') != std::string::npos) {
+        std::error_code failed;
+        const std::filesystem::path absolute = std::filesystem::absolute(path, failed);
+        if (!failed) path = absolute.lexically_normal().string();
+    }
+    if (path.find_first_not_of("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789/._+,:@%=-") ==
+        std::string::npos)
+        return path;
+    std::string quoted = "'";
+    for (const char c : path) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return quoted + "'";
+}
 
 [[noreturn]] void no_display(const std::string& why) {
     std::fprintf(
         stderr, "marble-exchange: cannot open a display (%s); start the program under Xvfb: xvfb-run -a %s\n",
-        why.c_str(), program_path);
+        why.c_str(), program_path.c_str());
     std::fflush(stderr);
     std::_Exit(1);
 }
@@ -53,7 +73,7 @@ void release_held() {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc > 0 && argv[0]) program_path = argv[0];
+    if (argc > 0 && argv[0] && *argv[0]) program_path = program_for_the_shell(argv[0]);
     // Qt aborts when it cannot open a display: look first.
     if (const std::string why = display::why_none_opens(); !why.empty()) no_display(why);
 

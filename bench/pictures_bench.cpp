@@ -13,7 +13,7 @@ namespace {
 const char* const kinds[] = {"a face",           "at the limits",      "largest JPEG face",
                              "largest PNG face", "thousands of scans", "the 14 s trial",
                              "file too large",   "picture too large",  "pipe",
-                             "directory",        "link to a device"};
+                             "directory",        "link to a device",   "large JPEG cut short"};
 
 // One click's read of one file: the time the window waits for it.
 void load(benchmark::State& state) {

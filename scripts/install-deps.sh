@@ -6,6 +6,7 @@ packages=(
   g++ cmake make pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-base-dev-tools libgl-dev libxcb1-dev
+  libxkbcommon-dev  # looked for by Qt's CMake files; without it every configure says "Could NOT find XKB"
   fonts-liberation
   xvfb xauth xdotool
   desktop-file-utils appstream man-db

@@ -118,6 +118,14 @@ inline bool make(const QString& kind, const QString& path) {
     if (kind == "picture too large")
         return write_file(
             path, encoded(QImage(qt_host::pictures::largest_side + 1, 16, QImage::Format_RGB32), "PNG"));
+    // A face cut off in its middle, or with eight zero bytes written there.
+    for (const QString format : {"JPEG", "PNG"}) {
+        const QByteArray whole = encoded(noise(48, 41), format.toLatin1().constData());
+        if (kind == format + " cut short") return write_file(path, whole.left(whole.size() / 2));
+        if (kind == format + " with zeros inside")
+            return write_file(path, QByteArray(whole).replace(whole.size() / 2, 8, QByteArray(8, '\0')));
+    }
+    if (kind == "large JPEG cut short") return write_file(path, largest_face("JPG").left(3000));
     if (kind == "largest JPEG face") return write_file(path, largest_face("JPG"));
     if (kind == "largest PNG face") return write_file(path, largest_face("PNG"));
     if (kind == "thousands of scans") return write_file(path, jpeg_with_empty_scans(1024, 5000));

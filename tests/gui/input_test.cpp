@@ -127,11 +127,12 @@ private slots:
         press(d.edit, Qt::Key_V, "\x16", Qt::ControlModifier);    // the clipboard shortcut is a character too
         QTest::keyClick(d.edit, Qt::Key_V, Qt::ControlModifier);  // as the offscreen platform reports it
         QTest::keyClick(d.edit, Qt::Key_Escape);
+        QTest::keyClick(d.edit, Qt::Key_Backspace, Qt::ControlModifier);  // types DEL, 127
         QCOMPARE(d.edit->text(), QString("123"));
-        QCOMPARE(d.beep.beeps, 7);
+        QCOMPARE(d.beep.beeps, 8);
         QTest::keyClick(d.edit, Qt::Key_1, Qt::AltModifier);  // a shortcut types nothing, and never beeps
         QCOMPARE(d.edit->text(), QString("123"));
-        QCOMPARE(d.beep.beeps, 7);
+        QCOMPARE(d.beep.beeps, 8);
         commit(d.edit, "\r");  // Enter, however it comes, presses Proses
         QCOMPARE(d.exits.opened, std::vector<int>{123});
     }

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Without a display the program says so in one line, names the display, shows xvfb-run, and exits with 1.
 set -uo pipefail
-program=$1
+program=$(realpath "$1")
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 # An X display number that no server holds, so that nothing answers there.
@@ -13,12 +13,13 @@ passed=0 failed=0
 expect() {
   local name=$1 words=$2
   shift 3
-  env -u DISPLAY -u WAYLAND_DISPLAY -u WAYLAND_SOCKET -u QT_QPA_PLATFORM -u XDG_SESSION_TYPE \
-    XDG_RUNTIME_DIR="$work" "$@" timeout 20 "$program" >"$work/out" 2>"$work/err"
+  # Started by a relative path, as scripts/run.sh starts it; the hint names it from anywhere.
+  (cd "$work" && env -u DISPLAY -u WAYLAND_DISPLAY -u WAYLAND_SOCKET -u QT_QPA_PLATFORM -u XDG_SESSION_TYPE \
+    XDG_RUNTIME_DIR="$work" "$@" timeout 20 "$(realpath --relative-to=. "$program")") >"$work/out" 2>"$work/err"
   local status=$? lines
   lines=$(wc -l <"$work/err")
   if [ "$status" -eq 1 ] && [ "$lines" -eq 1 ] && grep -qF -- "$words" "$work/err" &&
-     grep -qF "xvfb-run" "$work/err" && ! grep -q "Reinstalling" "$work/err"; then
+     grep -qF "xvfb-run -a $program" "$work/err" && ! grep -q "Reinstalling" "$work/err"; then
     passed=$((passed + 1))
   else
     failed=$((failed + 1))

@@ -40,9 +40,11 @@ private slots:
     void a_file_is_read_only_when_it_is_a_sane_picture_data() {
         QTest::addColumn<QString>("kind");
         QTest::addColumn<bool>("read");
-        for (const char* kind : {"missing", "empty", "corrupt", "a BMP", "pipe", "directory",
-                                 "link to a device", "link to a pipe", "dangling link", "file too large",
-                                 "picture too large", "thousands of scans", "one scan too many"})
+        for (const char* kind :
+             {"missing", "empty", "corrupt", "a BMP", "pipe", "directory", "link to a device",
+              "link to a pipe", "dangling link", "file too large", "picture too large", "thousands of scans",
+              "one scan too many", "JPEG cut short", "JPEG with zeros inside", "PNG cut short",
+              "PNG with zeros inside", "large JPEG cut short"})
             QTest::newRow(kind) << kind << false;
         for (const char* kind :
              {"a face", "link to a face", "at the limits", "largest JPEG face", "largest PNG face"})

@@ -52,7 +52,6 @@ equal "Icon" "$(key Icon "$entry")" "$app_id"
 equal "Path" "$(key Path "$entry")" "$datadir/marble-exchange"
 for face in buttonclick pause pauseclick resume resumeclick; do
     check "$face.jpg in Path" test -f "$root$(key Path "$entry")/$face.jpg"
-    check "$face@2x.jpg in Path" test -f "$root$(key Path "$entry")/$face@2x.jpg"
 done
 
 # The metainfo, for the software centres.

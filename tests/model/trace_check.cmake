@@ -1,4 +1,4 @@
-# marble-trace: the whole printed run for one and two marbles a side, and the answer to bad arguments.
+# marble-trace: the whole printed run for one and two marbles a side, the answer to bad arguments, failed writes.
 if(NOT TRACE)
   message(FATAL_ERROR "run as: cmake -DTRACE=<path to marble-trace> -P trace_check.cmake")
 endif()
@@ -69,3 +69,17 @@ endforeach()
 if(NOT bad_runs EQUAL 7)
   message(FATAL_ERROR "only ${bad_runs} of the seven bad argument lists were tried")
 endif()
+
+# A failed write ends even the longest run at once, with the system's reason: a full disk, and a reader
+# gone while SIGPIPE is ignored.
+execute_process(COMMAND "${TRACE}" 31999 OUTPUT_FILE /dev/full ERROR_VARIABLE full_err RESULT_VARIABLE full_rc)
+execute_process(COMMAND sh -c "trap '' PIPE; exec \"$0\" 31999" "${TRACE}" COMMAND head -c 1
+  OUTPUT_QUIET ERROR_VARIABLE pipe_err RESULTS_VARIABLE pipe_rcs)
+list(GET pipe_rcs 0 pipe_rc)
+foreach(case "full;No space left on device" "pipe;Broken pipe")
+  list(GET case 0 into)
+  list(GET case 1 reason)
+  if(NOT ${into}_rc EQUAL 1 OR NOT ${into}_err STREQUAL "marble-trace: cannot write the trace: ${reason}\n")
+    message(FATAL_ERROR "marble-trace into ${into} exited with '${${into}_rc}', printed:\n${${into}_err}")
+  endif()
+endforeach()

@@ -84,6 +84,9 @@ form_window::form_window(ui::form& model, pictures& faces, std::function<void()>
     if (model.BorderStyle() == ui::form_border::fixed_dialog) {
         setFixedSize(size);
         setWindowFlag(Qt::WindowMaximizeButtonHint, false);
+    } else {
+        // However small the user makes it, every control of the panel can be reached.
+        setMinimumSize(view_->smallest_client_size());
     }
 }
 

@@ -10,9 +10,9 @@ namespace qt_host {
 namespace {
 
 // Keys that type no character keep the text box's own meaning: moving the
-// caret, Delete, Shift+Delete (cut), Ctrl+Delete, Shift+Insert (paste),
-// Ctrl+Insert (copy), Ctrl+Backspace (the word before the caret). Qt gives
-// Delete the text "\x7f", but it types nothing either.
+// caret, Delete, Shift+Delete (cut), Ctrl+Delete (the word after the caret),
+// Shift+Insert (paste), Ctrl+Insert (copy). Qt gives Delete the text "\x7f",
+// but it types nothing either.
 bool types_nothing(const QKeyEvent& event) {
     switch (event.key()) {
     case Qt::Key_Delete:
@@ -25,7 +25,7 @@ bool types_nothing(const QKeyEvent& event) {
     case Qt::Key_End:
     case Qt::Key_PageUp:
     case Qt::Key_PageDown: return true;
-    case Qt::Key_Backspace: return (event.modifiers() & Qt::ControlModifier) != 0;
+    case Qt::Key_Backspace: return false;
     default: return event.text().isEmpty();
     }
 }
@@ -94,7 +94,9 @@ void line_edit::keyPressEvent(QKeyEvent* event) {
     if (held & (Qt::AltModifier | Qt::MetaModifier)) {
         typed.clear();  // a menu or window shortcut: it types nothing here
     } else if (held & Qt::ControlModifier) {
-        typed = with_control(typed);
+        // Ctrl+Backspace types DEL, 127, on the platform the program was
+        // designed for, whatever text Qt gives it.
+        typed = event->key() == Qt::Key_Backspace ? QString(QChar(0x7F)) : with_control(typed);
     }
     if (typed.isEmpty()) {
         event->ignore();  // the line edit would insert the key's text: it goes by

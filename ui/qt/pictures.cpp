@@ -12,6 +12,7 @@
 #include <QImage>
 #include <QImageReader>
 #include <cerrno>
+#include <cstring>
 
 #include "ui/form/embedded.h"
 
@@ -45,8 +46,43 @@ bool sane_size(const QSize& size) {
            size.height() <= pictures::largest_side;
 }
 
-// A JPEG or PNG face within the limits, decoded from memory; anything else
-// gives a null image. The header is read before any pixel is decoded.
+// libjpeg decodes on past corrupt data and a premature end, fills what it
+// could not read with grey, and only warns; Qt passes the warning on to the
+// message handler. While a picture is decoded on this thread, the handler
+// here takes those warnings as the verdict that the file is damaged.
+// Pictures are decoded on the user-interface thread only, one at a time.
+class jpeg_warnings {
+public:
+    jpeg_warnings() {
+        before_ = qInstallMessageHandler(&take);
+        listening_ = this;
+    }
+    ~jpeg_warnings() {
+        listening_ = nullptr;
+        qInstallMessageHandler(before_);
+    }
+    jpeg_warnings(const jpeg_warnings&) = delete;
+    jpeg_warnings& operator=(const jpeg_warnings&) = delete;
+    bool any() const { return any_; }
+
+private:
+    static void take(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+        jpeg_warnings* self = listening_;
+        if (self && context.category && std::strcmp(context.category, "qt.gui.imageio.jpeg") == 0) {
+            self->any_ = true;
+            return;
+        }
+        // Everything else, and other threads' messages, go where they went before.
+        if (before_) before_(type, context, text);
+    }
+    static inline QtMessageHandler before_ = nullptr;
+    static inline thread_local jpeg_warnings* listening_ = nullptr;
+    bool any_ = false;
+};
+
+// A JPEG or PNG face within the limits, decoded from memory, whole and
+// without a complaint of the decoder; anything else gives a null image. The
+// header is read before any pixel is decoded.
 QImage decode(const QByteArray& bytes) {
     if (bytes.isEmpty()) return {};
     QBuffer buffer;
@@ -55,11 +91,13 @@ QImage decode(const QByteArray& bytes) {
     QImageReader reader(&buffer);
     const QByteArray format = reader.format();  // from the content, whatever the name says
     if (format != "jpeg" && format != "png") return {};
-    if (!sane_size(reader.size())) return {};
+    const QSize declared = reader.size();
+    if (!sane_size(declared)) return {};
     // Each scan of a progressive JPEG passes over the whole picture again.
     if (format == "jpeg" && pictures::jpeg_scans(bytes) > pictures::most_scans) return {};
+    const jpeg_warnings warnings;
     QImage image = reader.read();
-    if (!sane_size(image.size())) return {};
+    if (warnings.any() || image.size() != declared) return {};
     return image;
 }
 
@@ -143,22 +181,13 @@ QIcon pictures::icon(const ui::picture& which) {
 }
 
 ui::picture pictures::load(const std::string& file_name) {
-    // On a screen finer than 1x a twin NAME@2x.EXT, read under the same
-    // rules, is taken first: the model keeps the face's size in logical pixels.
-    QImage image;
-    if (screen_ratio() > 1.0) {
-        const std::size_t dot = file_name.rfind('.');
-        const std::string twin = dot == std::string::npos
-                                     ? file_name + "@2x"
-                                     : file_name.substr(0, dot) + "@2x" + file_name.substr(dot);
-        image = decode(read_regular_file(twin));
-        image.setDevicePixelRatio(2.0);
-    }
-    if (image.isNull()) image = decode(read_regular_file(file_name));
+    // The file of that name and no other: a user who puts a face of their
+    // own there sees it, on any screen. (Only the bundled copy has a finer
+    // twin for screens above 1x.)
+    const QImage image = decode(read_regular_file(file_name));
     if (!image.isNull()) {
         cache_[{ui::picture_origin::file, file_name}] = QPixmap::fromImage(image);
-        const QSize size = image.deviceIndependentSize().toSize();
-        return {ui::picture_origin::file, file_name, size.width(), size.height()};
+        return {ui::picture_origin::file, file_name, image.width(), image.height()};
     }
     const QSize face = pixmap({ui::picture_origin::bundled, file_name}).deviceIndependentSize().toSize();
     return {ui::picture_origin::bundled, file_name, face.width(), face.height()};

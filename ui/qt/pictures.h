@@ -17,7 +17,9 @@ namespace qt_host {
 // a device or a directory of that name is no picture. A file or picture
 // beyond what a button face can sensibly be gives the bundled face of the
 // same name, so no picture file holds the window for more than a few
-// milliseconds. Every picture the model holds resolves to a pixmap here.
+// milliseconds; so does a damaged picture (cut short, or with corrupt data
+// that the decoder would fill with grey). Every picture the model holds
+// resolves to a pixmap here.
 class pictures : public ui::picture_files {
 public:
     ui::picture load(const std::string& file_name) override;

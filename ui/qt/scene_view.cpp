@@ -17,7 +17,8 @@ namespace qt_host {
 namespace {
 
 constexpr double column_twips = 8192;
-// After the user scrolls, the view leaves the moving marble alone this long.
+// After the user scrolls, the view leaves the moving marble alone this long:
+// from the last wheel step of a burst, or from the release of the scroll bar.
 constexpr qint64 user_scroll_grace_ms = 3000;
 // A scene at most this much larger than the view still counts as fitting:
 // fractional screen scales round the window's size by a pixel or two.
@@ -37,8 +38,12 @@ scene_view::scene_view(ui::form& model, pictures& faces, QWidget* parent)
     verticalScrollBar()->setFocusPolicy(Qt::NoFocus);
     viewport()->setAutoFillBackground(false);
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);  // the paint loop fills every exposed pixel
-    for (QScrollBar* bar : {horizontalScrollBar(), verticalScrollBar()})
+    // The grace after the user scrolls counts from when they let go: a thumb
+    // held still sends nothing until it is released.
+    for (QScrollBar* bar : {horizontalScrollBar(), verticalScrollBar()}) {
         connect(bar, &QAbstractSlider::actionTriggered, this, [this] { user_scrolled_.start(); });
+        bar->installEventFilter(this);
+    }
     user_scrolled_.invalidate();
     for (ui::control* each : model.controls()) show_control(*each);
     // A click on an arrow moves by one cell, as wide as the track row's first
@@ -67,6 +72,26 @@ QSize scene_view::client_size() const {
     const QRect client =
         pixels({0, 0, model_->Width() - ui::frame_width, model_->Height() - ui::frame_height});
     return {std::max(1, client.width()), std::max(1, client.height())};
+}
+
+QSize scene_view::smallest_client_size() const {
+    if (!model_) return {};
+    // The panel: every control outside the track row, as far as the scene shows it.
+    QRect panel;
+    for (const ui::control* each : painted_panel_) panel |= painted_extent(*each, each->area());
+    for (const auto& [control, adapter] : adapters_)
+        if (!control->in_track_row()) panel |= pixels(control->area());
+    const QSize scene = client_size();
+    panel &= QRect(QPoint(0, 0), scene);
+    // A view narrower than the scene shows the panel centred (panel_shift()):
+    // all of it once the view reaches as far each way from the centre as the
+    // panel does. There the track scrolls, and a window shorter than the
+    // scene and its scroll bar puts a vertical bar beside the panel too.
+    const int view = std::max(scene.width() - 2 * panel.left(), 2 * (panel.right() + 1) - scene.width() + 1);
+    const int width = view >= scene.width()
+                          ? scene.width()
+                          : std::min(scene.width(), view + verticalScrollBar()->sizeHint().width());
+    return {width, panel.bottom() + 1};
 }
 
 QWidget* scene_view::widget_of(const ui::control& which) const {
@@ -187,6 +212,13 @@ void scene_view::scrollContentsBy(int dx, int dy) {
         const QRect at = painted_extent(*item, item->area()).translated(-shift_of(*item));
         if (at.intersects(band)) viewport()->update(at.united(at.translated(dx, 0)) & band);
     }
+}
+
+bool scene_view::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonRelease &&
+        (watched == horizontalScrollBar() || watched == verticalScrollBar()))
+        user_scrolled_.start();
+    return QAbstractScrollArea::eventFilter(watched, event);
 }
 
 void scene_view::wheelEvent(QWheelEvent* event) {

@@ -28,6 +28,9 @@ public:
     void detach();
     // The size of the window's client area, in logical pixels.
     QSize client_size() const;
+    // The smallest client area that still shows the whole width of the
+    // panel, which does not scroll sideways, and reaches down to its bottom.
+    QSize smallest_client_size() const;
     // On opening: the tab order, the focus on its first control, and the
     // track row scrolled to the control the window opens on.
     void settle_focus_and_scroll();
@@ -41,6 +44,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;
     void wheelEvent(QWheelEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void control_changed(ui::control& changed, const ui::bounds& before) override;
