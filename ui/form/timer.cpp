@@ -12,6 +12,7 @@ timer::timer(form& owner, const char* name, int interval_ms)
 }
 
 timer::~timer() {
+    if (alive_) *alive_ = false;
     owner_->timer_port().timer_gone(*this);
     owner_->leave(*this);
 }

@@ -26,11 +26,20 @@ public:
 
     std::function<void()> Timer;  // the tick handler
 
-    // Called by the scheduler when the interval has passed. A handler may
-    // close its window, but the window goes only once the tick has ended,
-    // so the handler runs in place.
+    // Called by the scheduler when the interval has passed. The handler is
+    // moved out while it runs, not copied: it may replace itself, or destroy
+    // this timer (a test that drops a timer inside its own tick), and it
+    // comes back only to a timer that still exists and has no other.
     void tick() {
-        if (enabled_ && Timer) Timer();
+        if (!enabled_ || !Timer) return;
+        bool alive = true;
+        alive_ = &alive;
+        auto handler = std::move(Timer);
+        Timer = nullptr;
+        handler();
+        if (!alive) return;
+        alive_ = nullptr;
+        if (!Timer) Timer = std::move(handler);
     }
 
 private:
@@ -38,6 +47,7 @@ private:
     const char* name_;
     int interval_;
     bool enabled_ = false;
+    bool* alive_ = nullptr;  // set while a tick runs; the destructor clears it
 };
 
 }  // namespace ui
