@@ -20,7 +20,7 @@ const move_geometry& geometry_of(small kind) {
 
 void modul_tiroka::set_initial_position() {
     move_stack.emplace();
-    speed = 20;
+    speed = initial_speed;
     log_count = 0;
     path_count = 0;
     // Nothing has moved yet: no animation, no marble in motion.
@@ -81,7 +81,7 @@ void modul_tiroka::do_move(small kind, playground_port& playground) {
     const move_geometry& g = geometry_of(kind);
     const cell h = hole;
     const cell source = h - g.direction * g.distance;
-    anim_kind = applied_kind(kind);
+    anim_kind = animation_of(kind, false);
     board[h] = g.colour;
     hole = source;
     take_marble(source, h, playground);
@@ -96,7 +96,7 @@ void modul_tiroka::undo_move(small kind, playground_port& playground) {
     const move_geometry& g = geometry_of(kind);
     const cell h = hole;  // the cell the marble came from
     const cell source = h + g.direction * g.distance;
-    anim_kind = static_cast<small>(applied_kind(kind) + taken_back);
+    anim_kind = animation_of(kind, true);
     board[h] = g.colour;
     hole = source;
     take_marble(source, h, playground);
@@ -226,12 +226,12 @@ void modul_tiroka::recall_last_step(playground_port& playground) {
     if (top > 0) {
         // The retreated marble is back on the cell its move started from.
         const move_geometry& g = geometry_of(top);
-        anim_kind = static_cast<small>(applied_kind(top) + taken_back);
+        anim_kind = animation_of(top, true);
         moving_ball = tag_value(playground.cell_tag(hole - g.direction * g.distance + 1));
     } else if (step_count > 0) {
         const small kind = move_stack->operator_kurung(step_count - 1);
         const move_geometry& g = geometry_of(kind);
-        anim_kind = applied_kind(kind);
+        anim_kind = animation_of(kind, false);
         moving_ball = tag_value(playground.cell_tag(hole + g.direction * g.distance + 1));
     } else {
         anim_kind = 0;

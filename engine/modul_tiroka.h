@@ -17,9 +17,9 @@ enum move_kind : small { blue_jump = 1, red_jump = 2, blue_roll = 3, red_roll = 
 // A kind's top value at a depth where every kind has been tried.
 inline constexpr small exhausted = red_roll + 1;
 
-// Animation kinds: 1..4 show a move of that kind, 1..4 + taken_back the
-// same move taken back.
-inline constexpr small taken_back = 4;
+// Animation kinds: a move shows as the animation of its own kind (1..4),
+// the same move taken back as that kind + 4 (5..8).
+inline constexpr small taken_back_animations = 4;
 
 // What a move of each kind does: the colour that moves, its direction along
 // the track (+1 rightwards), how many cells it travels, and its log label.
@@ -38,6 +38,22 @@ inline small applied_kind(small kind) {
 // The geometry of applied_kind(kind).
 const move_geometry& geometry_of(small kind);
 
+// The animation that shows a move of that kind, or the move taken back.
+inline small animation_of(small kind, bool taken_back) {
+    return static_cast<small>(applied_kind(kind) + (taken_back ? taken_back_animations : 0));
+}
+// What an animation shows: the move kind, and whether it is taken back.
+// Any animation kind outside 1..7 shows a red roll taken back.
+struct shown_move {
+    small kind;
+    bool taken_back;
+};
+inline shown_move move_shown_by(small animation) {
+    if (animation < blue_jump || animation >= animation_of(red_roll, true)) return {red_roll, true};
+    const bool taken_back = animation > red_roll;
+    return {static_cast<small>(taken_back ? animation - taken_back_animations : animation), taken_back};
+}
+
 // The depth step_count is read as a position in move_stack.
 static_assert(sizeof(count) == sizeof(list_position));
 
@@ -45,6 +61,9 @@ static_assert(sizeof(count) == sizeof(list_position));
 inline constexpr small blue = 1;
 inline constexpr small red = -1;
 inline constexpr small empty_cell = 0;
+
+// The step of a marble in twips per frame when a playground opens.
+inline constexpr small initial_speed = 20;
 
 // The whole puzzle and search state. The members carry the module's
 // documented names; the playground's load puts them into the initial
@@ -64,7 +83,7 @@ public:
     small speed = 0;
 
     // The initial position for ball_count marbles of each colour: board,
-    // hole, empty stack, log counters and the step of 20.
+    // hole, empty stack, log counters and the initial step.
     void set_initial_position();
 
     bool is_solved() const;

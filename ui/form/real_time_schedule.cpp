@@ -16,8 +16,6 @@ std::int64_t steady_source::now() {
 
 namespace {
 
-constexpr real_time_schedule::nanoseconds millisecond = 1'000'000;
-
 // A frame in nanoseconds, rounded down; used only to measure lateness.
 constexpr real_time_schedule::nanoseconds frame =
     real_time_schedule::second / real_time_schedule::frames_per_second;

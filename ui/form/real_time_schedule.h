@@ -38,6 +38,7 @@ class real_time_schedule : public scheduler {
 public:
     using nanoseconds = std::int64_t;
     static constexpr nanoseconds second = 1'000'000'000;
+    static constexpr nanoseconds millisecond = 1'000'000;
     static constexpr int frames_per_second = 60;
     // How many frames late a tick may be and still keep its timer's schedule.
     static constexpr int stall_frames = 3;

@@ -6,27 +6,38 @@
 
 namespace playground {
 
+// Each tick draws one frame of the animation that anim_kind names.
 void playground::Timer1_Timer() {
-    switch (state_.anim_kind) {
-    case 1: bolabiru_loncat_kekanan(); break;
-    case 2: bolamerah_loncat_kekiri(); break;
-    case 3: bolabiru_kekanan(); break;
-    case 4: bolamerah_kekiri(); break;
-    case 5: bolabiru_loncat_kekiri(); break;
-    case 6: bolamerah_loncat_kekanan(); break;
-    case 7: bolabiru_kekiri(); break;
-    default: bolamerah_kekanan(); break;
-    }
+    // In the order of the animation kinds: the four moves, then the same moves taken back.
+    static constexpr void (playground::*animations[])() = {
+        &playground::bolabiru_loncat_kekanan, &playground::bolamerah_loncat_kekiri,
+        &playground::bolabiru_kekanan,        &playground::bolamerah_kekiri,
+        &playground::bolabiru_loncat_kekiri,  &playground::bolamerah_loncat_kekanan,
+        &playground::bolabiru_kekiri,         &playground::bolamerah_kekanan,
+    };
+    const engine::shown_move shown = engine::move_shown_by(state_.anim_kind);
+    (this->*animations[engine::animation_of(shown.kind, shown.taken_back) - 1])();
 }
 
-void playground::bolabiru_loncat_kekanan() { jump_frame(shpBall1, +1, false); }
-void playground::bolamerah_loncat_kekiri() { jump_frame(shpBall2, -1, false); }
-void playground::bolabiru_kekanan() { roll_frame(shpBall1, +1, false); }
-void playground::bolamerah_kekiri() { roll_frame(shpBall2, -1, false); }
-void playground::bolabiru_loncat_kekiri() { jump_frame(shpBall1, -1, true); }
-void playground::bolamerah_loncat_kekanan() { jump_frame(shpBall2, +1, true); }
-void playground::bolabiru_kekiri() { roll_frame(shpBall1, -1, true); }
-void playground::bolamerah_kekanan() { roll_frame(shpBall2, +1, true); }
+void playground::bolabiru_loncat_kekanan() { frame(engine::blue_jump, false); }
+void playground::bolamerah_loncat_kekiri() { frame(engine::red_jump, false); }
+void playground::bolabiru_kekanan() { frame(engine::blue_roll, false); }
+void playground::bolamerah_kekiri() { frame(engine::red_roll, false); }
+void playground::bolabiru_loncat_kekiri() { frame(engine::blue_jump, true); }
+void playground::bolamerah_loncat_kekanan() { frame(engine::red_jump, true); }
+void playground::bolabiru_kekiri() { frame(engine::blue_roll, true); }
+void playground::bolamerah_kekanan() { frame(engine::red_roll, true); }
+
+// A move's marble travels its way; taken back, the other way, in green.
+void playground::frame(engine::small kind, bool taken_back) {
+    const engine::move_geometry& g = engine::geometry_of(kind);
+    marbles& colour_array = g.colour == engine::blue ? shpBall1 : shpBall2;
+    const int d = static_cast<int>(taken_back ? -g.direction : g.direction);
+    if (g.distance == 2)
+        jump_frame(colour_array, d, taken_back);
+    else
+        roll_frame(colour_array, d, taken_back);
+}
 
 ui::shape& playground::moving_marble(marbles& colour_array) {
     return colour_array(state_.shape_of_ball.at(static_cast<std::size_t>(state_.moving_ball)));

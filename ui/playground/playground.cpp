@@ -37,10 +37,10 @@ playground::playground(const playground_ports& ports, engine::modul_tiroka& stat
               ui::image_use::button, "Resume", ui::design().disabled()),
       reset(*this, "reset", {8760, 5640, 720, 615}, ui::embedded_face("reset"), ui::image_use::button,
             "Reset"),
-      // The thumb starts at 20, the step every run begins with. The slider
+      // The thumb starts at the step every run begins with. The slider
       // is first in tab order: it has the focus when the window opens, so
       // the arrow keys move it.
-      Kecepatan(*this, "Kecepatan", {5520, 1560, 3615, 375}, slowest_step, fastest_step, 20, 1, 5,
+      Kecepatan(*this, "Kecepatan", {5520, 1560, 3615, 375}, slowest_step, fastest_step, engine::initial_speed, 1, 5,
                 ui::design().tab(0)),
       langkah(*this, "langkah", {240, 3000, 2295, 2595}, ui::design().tab(2)),
       Effi(*this, "Effi", {2400, 240, 2055, 2595}, ui::design().tab(1)),

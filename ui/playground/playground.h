@@ -113,6 +113,7 @@ private:
     engine::count steps_taken() const;
     void go_to_step(engine::count step);
 
+    void frame(engine::small kind, bool taken_back);
     void roll_frame(marbles& colour_array, int d, bool taken_back);
     void jump_frame(marbles& colour_array, int d, bool taken_back);
     ui::shape& moving_marble(marbles& colour_array);

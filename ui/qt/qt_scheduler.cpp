@@ -52,7 +52,7 @@ void qt_scheduler::rearm() {
     }
     // Whole milliseconds, rounded up: waking early would only cost a second wake-up.
     const auto wait = *wake - time_->now();
-    constexpr ui::real_time_schedule::nanoseconds ms = 1'000'000;
+    constexpr auto ms = ui::real_time_schedule::millisecond;
     wake_.start(wait <= 0 ? 0 : static_cast<int>((wait + ms - 1) / ms));
 }
 
