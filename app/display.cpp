@@ -1,5 +1,4 @@
-// Probes the X display with libxcb and the Wayland socket with a plain connect, as Qt's platforms would open
-// them.
+// Probes the X display with libxcb and the Wayland socket, as Qt's platforms would open them.
 #include "app/display.h"
 
 #include <sys/socket.h>

@@ -34,15 +34,15 @@ void modul_tiroka::set_initial_position() {
 }
 
 bool modul_tiroka::is_solved() const {
-    // The whole track is scanned; a run is short enough that an early exit buys nothing.
+    // Reds left of the middle cell, the hole in it, blues right of it; the first cell out of place
+    // ends the scan, so a dead end far from the goal costs one comparison, not a walk of the track.
     const cell n = ball_count;
-    bool result = true;
     for (cell i = 0; i < n; ++i)
-        if (board[i] != red) result = false;
-    if (board[n] != empty_cell) result = false;
+        if (board[i] != red) return false;
+    if (board[n] != empty_cell) return false;
     for (cell j = n + 1; j <= 2 * n; ++j)
-        if (board[j] != blue) result = false;
-    return result;
+        if (board[j] != blue) return false;
+    return true;
 }
 
 small modul_tiroka::at(cell index) const {
@@ -67,11 +67,10 @@ cell modul_tiroka::move_tag(cell from, cell to, playground_port& playground) {
     return ball;
 }
 
-// The marble on cell `from` goes to cell `to`: its number moves between the
-// two cell tags, and the frame timer starts to show the journey.
+// The marble on cell `from` becomes the moving marble, and its number moves
+// between the two cell tags; the caller starts the frames that show the journey.
 void modul_tiroka::take_marble(cell from, cell to, playground_port& playground) {
     moving_ball = tag_value(playground.cell_tag(from + 1));
-    playground.start_frame_timer();
     move_tag(from, to, playground);
 }
 
@@ -85,6 +84,7 @@ void modul_tiroka::do_move(small kind, playground_port& playground) {
     board[h] = g.colour;
     hole = source;
     take_marble(source, h, playground);
+    playground.start_frame_timer();
     playground.add_langkah_line(log_line(log_count, g.label, source + 1, h + 1));
     playground.add_effi_line(log_line(path_count, g.label, source + 1, h + 1));
     board[source] = empty_cell;
@@ -100,6 +100,7 @@ void modul_tiroka::undo_move(small kind, playground_port& playground) {
     board[h] = g.colour;
     hole = source;
     take_marble(source, h, playground);
+    playground.start_frame_timer();
     playground.add_langkah_line(log_line(log_count, backtrack_label, source + 1, h + 1));
     playground.remove_effi_line(path_count);
     board[source] = empty_cell;

@@ -17,7 +17,7 @@ namespace {
 
 void print_usage() {
     std::fprintf(stderr, "usage: marble-trace N [SPEED]   (N from 1 to %d, SPEED from %d to %d)\n",
-                 start::max_ball_count, playground::slowest_step, playground::fastest_step);
+                 start::max_ball_count, search_view::slowest_step, search_view::fastest_step);
 }
 
 // Writes all of the bytes to standard output. A write that fails ends the
@@ -95,14 +95,14 @@ int main(int argc, char** argv) {
     std::optional<int> speed;
     if (argc == 2 || argc == 3) n = start::count_in(argv[1]);
     if (argc == 3)
-        speed = start::whole_number_in(argv[2], playground::slowest_step, playground::fastest_step);
+        speed = start::whole_number_in(argv[2], search_view::slowest_step, search_view::fastest_step);
     if (!n || (argc == 3 && !speed)) {
         print_usage();
         return 2;
     }
     program::headless_session session;
     session.open_playground(*n);
-    playground::playground& pg = session.playground();
+    search_view::playground& pg = session.playground();
 
     langkah_printer printer(pg.langkah);
     pg.langkah.listen(&printer);

@@ -1,5 +1,4 @@
-// A playground for engine tests: cell tags numbered as the load numbers the marbles, the two logs, timers,
-// sign and message.
+// A playground for engine tests: numbered cell tags, the two logs, timers, sign and message.
 #pragma once
 
 #include <gtest/gtest.h>

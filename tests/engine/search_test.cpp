@@ -1,5 +1,4 @@
-// Tests of the stepwise search: whole runs against the known counts, the first retreats, and the end of a
-// run.
+// The stepwise search: whole runs against the known counts, the first retreats, the end of a run.
 #include <gtest/gtest.h>
 
 #include <algorithm>

@@ -1,5 +1,4 @@
-// The start dialog's text box on screen: Delete and Backspace, composed characters, long pastes, and one
-// truth.
+// The start dialog's text box on screen: Delete, Backspace, composed characters, long pastes.
 #include <QApplication>
 #include <QClipboard>
 #include <QInputMethodEvent>

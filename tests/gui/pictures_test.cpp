@@ -1,5 +1,4 @@
-// Picture files: pipes, directories, devices, oversized and endless pictures give the bundled face, and a run
-// goes on.
+// Hostile picture files (pipes, devices, huge, endless, damaged) give the bundled face; a run goes on.
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDir>

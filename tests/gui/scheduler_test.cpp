@@ -1,5 +1,4 @@
-// The Qt host's scheduler in the event loop: one wake-up for ticks due together, input after due ticks, idle
-// when off.
+// The Qt host's scheduler: one wake-up for ticks due together, input after due ticks, idle when off.
 #include <QWidget>
 #include <QtTest>
 #include <memory>

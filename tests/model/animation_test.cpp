@@ -13,7 +13,7 @@ namespace {
 class Animation : public ::testing::Test {
 protected:
     program::headless_session s;
-    playground::playground* pg = nullptr;
+    search_view::playground* pg = nullptr;
     float rest = 0;
 
     void SetUp() override {
@@ -92,13 +92,13 @@ TEST_F(Animation, EveryAnimationEndsOnItsDestinationAndHandsBackToTheSearch) {
     for (const case_t& c : cases) {
         SCOPED_TRACE("kind " + std::to_string(c.kind));
         ui::shape& marble = start(c.kind, c.from, 20);
-        const ui::colour own = blue_kind(c.kind) ? playground::blue_marble : playground::red_marble;
+        const ui::colour own = blue_kind(c.kind) ? search_view::blue_marble : search_view::red_marble;
         const bool taken_back = c.kind < 1 || c.kind > 4;
         int frames = 0;
         for (; pg->Timer1.Enabled() && frames < 100; ++frames) {
             pg->Timer1_Timer();
             if (pg->Timer1.Enabled()) {
-                EXPECT_EQ(marble.BackColor(), taken_back ? playground::retreat_green : own);
+                EXPECT_EQ(marble.BackColor(), taken_back ? search_view::retreat_green : own);
                 EXPECT_FALSE(pg->loop_utama.Enabled());
             }
         }

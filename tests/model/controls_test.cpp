@@ -1,5 +1,4 @@
-// Tests of the window model's controls: control arrays, pictures, clicks, slider, text box, observer,
-// advance.
+// The window model's controls: arrays, pictures, clicks, slider, text box, observer, advance.
 #include <gtest/gtest.h>
 
 #include <stdexcept>
@@ -119,13 +118,13 @@ TEST_F(Controls, TextBoxKeyPressMayDropOrReplaceAndChangeFollowsTheText) {
     ui::text_box box(window, "txtJmlBola", {0, 0, 1000, 300});
     texts changes;
     box.Change = [&] { changes.push_back(box.Text()); };
-    box.KeyPress = [&](int& key) {
+    box.KeyPress = [&](char32_t& key) {
         if (key == 'x')
             key = 0;  // dropped
         else if (key == 'a')
             key = '4';  // replaced
     };
-    for (int key : {int{'1'}, int{'x'}, int{'a'}, ui::key_enter, ui::key_backspace}) box.type(key);
+    for (char32_t key : {U'1', U'x', U'a', ui::key_enter, ui::key_backspace}) box.type(key);
     box.Text("12345");  // set by code: Change too, and the caret goes to the end
     EXPECT_EQ(box.SelStart(), 5u);
     box.edit("7", 9);  // a paste or cut by the platform's editor

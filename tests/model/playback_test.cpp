@@ -16,7 +16,7 @@ protected:
     program::headless_session s;
 
     void SetUp() override { s.open_playground(2); }
-    playground::playground& pg() { return s.playground(); }
+    search_view::playground& pg() { return s.playground(); }
     bool run_until(const std::function<bool()>& done) {
         return s.clock.run_until(done, s.clock.now() + 100000);
     }
@@ -113,7 +113,7 @@ TEST_F(Playback, ResetInTheMiddleOfAMovementWithAPausePendingClosesTheWindowAtOn
     pg().play.user_click();
     ASSERT_TRUE(run_until([&] { return moving(); }));
     pg().pause.user_click();
-    playground::playground& old = pg();
+    search_view::playground& old = pg();
     auto token = std::make_shared<int>();  // held by the old window until it is destroyed
     const std::weak_ptr<int> window_alive = token;
     old.Timer1.Timer = [token] {};

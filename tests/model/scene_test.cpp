@@ -22,7 +22,7 @@ std::string tags(const Array& array, int from, int to) {
 TEST(Scene, ThreeMarblesASideSitWhereTheLayoutPutsThem) {
     program::headless_session s;
     s.open_playground(3);
-    playground::playground& pg = s.playground();
+    search_view::playground& pg = s.playground();
 
     EXPECT_EQ(pg.Width(), 5820);  // the track's own width: 4305 + 615 + 900
     EXPECT_EQ(pg.Height(), 8000);
@@ -48,8 +48,8 @@ TEST(Scene, ThreeMarblesASideSitWhereTheLayoutPutsThem) {
         EXPECT_EQ(red.Top(), 1080) << b;
         EXPECT_TRUE(blue.Visible()) << b;
         EXPECT_TRUE(red.Visible()) << b;
-        EXPECT_EQ(blue.BackColor(), playground::blue_marble);
-        EXPECT_EQ(red.BackColor(), playground::red_marble);
+        EXPECT_EQ(blue.BackColor(), search_view::blue_marble);
+        EXPECT_EQ(red.BackColor(), search_view::red_marble);
         // Marbles are drawn over the cells and their numbers.
         EXPECT_GT(std::min(blue.z(), red.z()), std::max(pg.bckGrnd(7).z(), pg.indeks_bck(7).z()));
     }
@@ -91,7 +91,7 @@ TEST(Scene, TheLongestTrackIsBuiltWhole) {
     const int n = 31999, cells = 2 * n + 1;
     program::headless_session s;
     s.open_playground(n);
-    playground::playground& pg = s.playground();
+    search_view::playground& pg = s.playground();
     ASSERT_TRUE(pg.bckGrnd.exists(cells));
     EXPECT_FALSE(pg.bckGrnd.exists(cells + 1));
     EXPECT_EQ(pg.indeks_bck(cells).Caption(), "63999");

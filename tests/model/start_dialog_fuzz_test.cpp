@@ -1,5 +1,4 @@
-// A bounded random driver over the start dialog: keys, pastes (long and non-ASCII ones too), selections and
-// Enter.
+// A bounded random driver over the start dialog: keys, pastes, selections and Enter.
 #include <gtest/gtest.h>
 
 #include <cstdlib>

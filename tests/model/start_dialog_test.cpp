@@ -1,5 +1,4 @@
-// The start dialog: filtering typed keys, the range of N, and the hand-over to the playground (edits at
-// random: the fuzz test).
+// The start dialog: filtering typed keys, the range of N, and the hand-over to the playground.
 #include <gtest/gtest.h>
 
 #include "ui/program/headless.h"

@@ -19,7 +19,7 @@ using strings = std::vector<std::string>;
 // Everything the engine and the window hold: the state after a step.
 std::string digest(program::headless_session& s) {
     engine::modul_tiroka& m = s.app.state();
-    playground::playground& pg = s.playground();
+    search_view::playground& pg = s.playground();
     std::ostringstream out;
     for (const engine::small cell : m.board) out << cell << ',';
     out << " hole " << m.hole << " steps " << m.step_count << " stack";
@@ -71,7 +71,7 @@ struct recorder : ui::list_listener {
     void after_remove() override {}
 
     program::headless_session& s;
-    playground::playground& pg;
+    search_view::playground& pg;
     std::function<void()> frame;
     strings seen;
     int frames = 0;
@@ -90,7 +90,7 @@ bool run_to_success(program::headless_session& s) { return s.run_to_success(s.cl
 std::unique_ptr<program::headless_session> paused_after(int n, int slider, engine::count k) {
     auto s = std::make_unique<program::headless_session>();
     s->open_playground(n);
-    playground::playground& pg = s->playground();
+    search_view::playground& pg = s->playground();
     pg.Kecepatan.Value(slider);
     pg.play.user_click();
     EXPECT_TRUE(run_until(*s, [&] {
@@ -101,7 +101,7 @@ std::unique_ptr<program::headless_session> paused_after(int n, int slider, engin
     return s;
 }
 
-std::string enabled_entries(playground::playground& pg) {
+std::string enabled_entries(search_view::playground& pg) {
     std::string out;
     for (const auto& entry : pg.context_menu())
         if (entry.enabled()) out += (out.empty() ? "" : ", ") + entry.text;
@@ -155,7 +155,7 @@ TEST(Timeline, TheMenuOffersWhatActsAndTheRestChangesNothing) {
             program::headless_session s;
             s.open_playground(2);
             r.reach(s);
-            playground::playground& pg = s.playground();
+            search_view::playground& pg = s.playground();
             if (pg.langkah.ListCount() > 0) pg.langkah.ListIndex(0);
             if (entry == 0) {
                 EXPECT_EQ(enabled_entries(pg), r.offered);
@@ -175,7 +175,7 @@ TEST(Timeline, TheMenuOffersWhatActsAndTheRestChangesNothing) {
 TEST(Timeline, StepsRunWholeAndGoBackToTheStart) {
     program::headless_session s;
     s.open_playground(1);
-    playground::playground& pg = s.playground();
+    search_view::playground& pg = s.playground();
     recorder seen(s);
     pg.step_key();
     ASSERT_TRUE(run_until(s, [&] { return pg.resume1.Enabled(); }));
@@ -220,7 +220,7 @@ TEST(Timeline, RandomGesturesRestoreTheStatesOfAnUninterruptedRun) {
         SCOPED_TRACE("trial " + std::to_string(trial) + ", N = " + std::to_string(n));
         program::headless_session s;
         s.open_playground(n);
-        playground::playground& pg = s.playground();
+        search_view::playground& pg = s.playground();
         const auto pick = [&](int from, int to) {
             return std::uniform_int_distribution<int>(from, to)(random);
         };

@@ -52,7 +52,7 @@ std::size_t length_of(std::string_view text) {
 std::size_t bytes_from(unsigned char lead) { return lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4; }
 std::size_t units_from(unsigned char lead) { return lead >= 0xF0 ? 2 : 1; }
 
-bool printable(int c) {
+bool printable(char32_t c) {
     return c >= 0x20 && c != 0x7F && !(c >= 0x80 && c < 0xA0) && !(c >= 0xD800 && c <= 0xDFFF) &&
            c <= 0x10FFFF;
 }
@@ -124,12 +124,7 @@ void text_box::replace(std::string&& value, std::size_t length, std::size_t care
     if (different && Change) Change();
 }
 
-bool text_box::Text(std::string value) {
-    const std::size_t length = length_of(value);
-    if (length == not_utf8 || length > max_length) return false;
-    replace(std::move(value), length, length);
-    return true;
-}
+bool text_box::Text(std::string value) { return edit(std::move(value), std::string::npos); }
 
 bool text_box::edit(std::string value, std::size_t caret) {
     const std::size_t length = length_of(value);
@@ -138,13 +133,13 @@ bool text_box::edit(std::string value, std::size_t caret) {
     return true;
 }
 
-void text_box::type(int key_ascii) {
-    if (KeyPress) KeyPress(key_ascii);
-    if (key_ascii == 0 || key_ascii == key_enter) return;
+void text_box::type(char32_t key) {
+    if (KeyPress) KeyPress(key);
+    if (key == 0 || key == key_enter) return;
     const std::size_t from = byte_at(sel_start_);
     const std::size_t to = byte_at(sel_start_ + sel_length_);
     std::string next = text_;
-    if (key_ascii == key_backspace) {
+    if (key == key_backspace) {
         if (sel_length_ > 0) {
             next.erase(from, to - from);
             replace(std::move(next), length_ - sel_length_, sel_start_);
@@ -157,11 +152,10 @@ void text_box::type(int key_ascii) {
         }
         return;
     }
-    if (!printable(key_ascii)) return;  // other control characters insert nothing
-    const auto c = static_cast<char32_t>(key_ascii);
-    const std::size_t units = c >= 0x10000 ? 2 : 1;
+    if (!printable(key)) return;  // other control characters insert nothing
+    const std::size_t units = key >= 0x10000 ? 2 : 1;
     if (length_ - sel_length_ + units > max_length) return;  // the box is full
-    next.replace(from, to - from, utf8(c));
+    next.replace(from, to - from, utf8(key));
     replace(std::move(next), length_ - sel_length_ + units, sel_start_ + units);
 }
 

@@ -9,8 +9,9 @@
 
 namespace ui {
 
-inline constexpr int key_backspace = 8;
-inline constexpr int key_enter = 13;
+// Typed characters are Unicode code points, U+0000 to U+10FFFF; these two are keys.
+inline constexpr char32_t key_backspace = 8;
+inline constexpr char32_t key_enter = 13;
 
 // The text is UTF-8 and stays valid UTF-8 after every edit. Positions and
 // lengths count characters as the platform's text box counts them, in
@@ -41,13 +42,14 @@ public:
     // it first and may replace it (0 drops it); then a printable character
     // replaces the selection unless the box is full, backspace deletes the
     // selection or the character before the caret, and Enter inserts nothing.
-    void type(int key_ascii);
+    void type(char32_t key);
     // Any other edit by the user (a paste, a cut, the Delete key): the new
-    // text and caret, as the platform's editor made them. Refused (false),
+    // text and caret, as the platform's editor made them (a caret past the
+    // end stands at the end). Refused (false),
     // leaving everything as it was, when the text is not UTF-8 or too long.
     bool edit(std::string value, std::size_t caret);
 
-    std::function<void(int& key_ascii)> KeyPress;
+    std::function<void(char32_t& key)> KeyPress;
     std::function<void()> Change;
 
 private:

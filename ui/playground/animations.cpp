@@ -4,7 +4,7 @@
 
 #include "ui/playground/playground.h"
 
-namespace playground {
+namespace search_view {
 
 // Each tick draws one frame of the animation that anim_kind names.
 void playground::Timer1_Timer() {
@@ -98,4 +98,4 @@ void playground::close_animation(ui::shape& marble, bool blue, int t, int d, int
     }
 }
 
-}  // namespace playground
+}  // namespace search_view

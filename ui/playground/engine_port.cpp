@@ -3,7 +3,7 @@
 
 #include "ui/playground/playground.h"
 
-namespace playground {
+namespace search_view {
 
 std::string_view playground::cell_tag(engine::cell p) const {
     return bckGrnd.exists(p) ? std::string_view(bckGrnd(p).Tag()) : std::string_view();
@@ -65,4 +65,4 @@ void playground::finish_playback() {
     pause.Picture(ports_.pictures.load("pauseclick.jpg"));
 }
 
-}  // namespace playground
+}  // namespace search_view

@@ -1,7 +1,7 @@
 // Playback: play, pause, resume, reset, the speed slider, and the search timer's tick.
 #include "ui/playground/playground.h"
 
-namespace playground {
+namespace search_view {
 
 void playground::loop_utama_Timer() { state_.search_step(*this); }
 
@@ -53,4 +53,4 @@ void playground::reset_Click() { exits_.close_playground_and_show_start(); }
 
 void playground::Kecepatan_Change() { state_.speed = static_cast<engine::small>(Kecepatan.Value()); }
 
-}  // namespace playground
+}  // namespace search_view

@@ -4,7 +4,7 @@
 #include "ui/form/embedded.h"
 #include "ui/form/program_window.h"
 
-namespace playground {
+namespace search_view {
 
 namespace {
 const ui::font_spec cell_number_font{"MS Sans Serif", 12.0f, true};
@@ -84,4 +84,4 @@ void playground::declare_context_menu() {
     add_menu_entry({"Reset", "Ctrl+R", [this] { return reset.Enabled(); }, [this] { reset.user_click(); }});
 }
 
-}  // namespace playground
+}  // namespace search_view

@@ -14,7 +14,7 @@
 #include "ui/form/ports.h"
 #include "ui/form/timer.h"
 
-namespace playground {
+namespace search_view {
 
 // Where reset leads: the program unloads this window and shows a fresh start dialog.
 class playground_exits {
@@ -152,4 +152,4 @@ private:
     std::optional<rewind> rewinding_;
 };
 
-}  // namespace playground
+}  // namespace search_view

@@ -3,7 +3,7 @@
 
 #include "ui/playground/playground.h"
 
-namespace playground {
+namespace search_view {
 
 namespace {
 // Layout arithmetic runs in double precision; a property keeps a single-precision value.
@@ -105,4 +105,4 @@ void playground::Form_Load() {
     for (int m = 1; m <= 2 * n; ++m) state_.shape_of_ball[static_cast<std::size_t>(m)] = m <= n ? m : m - n;
 }
 
-}  // namespace playground
+}  // namespace search_view

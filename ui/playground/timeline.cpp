@@ -1,7 +1,7 @@
 // The search as a timeline: one step forward, one step back, or back to any line of the move log.
 #include "ui/playground/playground.h"
 
-namespace playground {
+namespace search_view {
 
 bool playground::can_step() const { return ready() || paused(); }
 
@@ -58,4 +58,4 @@ void playground::go_to_step(engine::count step) {
     if (Effi.ListCount() > 0) Effi.show_line(Effi.ListCount() - 1);
 }
 
-}  // namespace playground
+}  // namespace search_view

@@ -26,8 +26,8 @@ start::Utama& headless_session::utama() {
     throw std::logic_error("the start dialog is not open");
 }
 
-playground::playground& headless_session::playground() {
-    if (playground::playground* window = app.playground()) return *window;
+search_view::playground& headless_session::playground() {
+    if (search_view::playground* window = app.playground()) return *window;
     throw std::logic_error("the playground is not open");
 }
 

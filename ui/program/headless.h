@@ -43,7 +43,7 @@ public:
     void settle();
 
     start::Utama& utama();
-    playground::playground& playground();
+    search_view::playground& playground();
 
 private:
     void show(const std::string& text) override;

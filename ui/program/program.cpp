@@ -13,8 +13,8 @@ program::~program() {
 
 start::Utama* program::utama() const { return dynamic_cast<start::Utama*>(current_.get()); }
 
-playground::playground* program::playground() const {
-    return dynamic_cast<playground::playground*>(current_.get());
+search_view::playground* program::playground() const {
+    return dynamic_cast<search_view::playground*>(current_.get());
 }
 
 void program::start() {
@@ -43,9 +43,9 @@ void program::window_closed_by_user() {
 
 void program::close_start_and_show_playground() {
     close_current();
-    auto window = std::make_unique<playground::playground>(
-        playground::playground_ports{ports_.timers, ports_.messages, ports_.pictures}, state_,
-        static_cast<playground::playground_exits&>(*this));
+    auto window = std::make_unique<search_view::playground>(
+        search_view::playground_ports{ports_.timers, ports_.messages, ports_.pictures}, state_,
+        static_cast<search_view::playground_exits&>(*this));
     window->Form_Load();
     show(std::move(window));
 }

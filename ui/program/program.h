@@ -29,7 +29,7 @@ struct program_ports {
 
 // At most one window is open at a time; each showing builds it afresh from
 // its design, and only the puzzle state survives a closed window.
-class program : private start::utama_exits, private playground::playground_exits {
+class program : private start::utama_exits, private search_view::playground_exits {
 public:
     program(const program_ports& ports, window_shell& shell);
     ~program() override;
@@ -42,7 +42,7 @@ public:
     // The open window, or null when the program has ended.
     ui::form* window() const { return current_.get(); }
     start::Utama* utama() const;
-    playground::playground* playground() const;
+    search_view::playground* playground() const;
     engine::modul_tiroka& state() { return state_; }
 
     // The user closed the open window with its close box; with no window

@@ -1,5 +1,4 @@
-// Typed and composed characters reach the model as character codes; pastes, cuts and Delete arrive as whole
-// texts.
+// Typed and composed characters reach the model as character codes; pastes, cuts, Delete as texts.
 #include "ui/qt/line_edit.h"
 
 #include <QInputMethodEvent>
@@ -78,7 +77,7 @@ void line_edit::type(const QString& characters) {
     else
         model_->select(static_cast<std::size_t>(cursorPosition()), 0);
     for (const char32_t c : characters.toUcs4()) {
-        model_->type(c == U'\n' ? ui::key_enter : static_cast<int>(c));  // the keypad's Enter types a newline
+        model_->type(c == U'\n' ? ui::key_enter : c);  // the keypad's Enter types a newline
         if (!model_) return;  // Enter may close the window: it detaches first
     }
     show_model();

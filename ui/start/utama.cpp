@@ -37,7 +37,7 @@ Utama::Utama(ui::scheduler& timers, engine::modul_tiroka& state, ui::beeper& bee
     Icon(ui::program_icon());
     BorderStyle(ui::form_border::fixed_dialog);  // one box and one button: nothing to gain by resizing
     txtJmlBola.Change = [this] { txtJmlBola_Change(); };
-    txtJmlBola.KeyPress = [this](int& key_ascii) { txtJmlBola_KeyPress(key_ascii); };
+    txtJmlBola.KeyPress = [this](char32_t& key) { txtJmlBola_KeyPress(key); };
     cmdProses.Click = [this] { cmdProses_Click(); };
 }
 
@@ -47,13 +47,13 @@ void Utama::txtJmlBola_Change() {
     cmdProses.Enabled(count_in(txtJmlBola.Text()).has_value());
 }
 
-void Utama::txtJmlBola_KeyPress(int& key_ascii) {
-    const bool digit = key_ascii >= '0' && key_ascii <= '9';
-    if (!digit && key_ascii != ui::key_backspace && key_ascii != ui::key_enter) {
-        key_ascii = 0;
+void Utama::txtJmlBola_KeyPress(char32_t& key) {
+    const bool digit = key >= '0' && key <= '9';
+    if (!digit && key != ui::key_backspace && key != ui::key_enter) {
+        key = 0;
         beep_.beep();
     }
-    if (key_ascii == ui::key_enter && cmdProses.Enabled()) cmdProses_Click();
+    if (key == ui::key_enter && cmdProses.Enabled()) cmdProses_Click();
 }
 
 void Utama::cmdProses_Click() {

@@ -39,7 +39,7 @@ public:
     ui::command_button cmdProses;
 
     void txtJmlBola_Change();
-    void txtJmlBola_KeyPress(int& key_ascii);
+    void txtJmlBola_KeyPress(char32_t& key);
     void cmdProses_Click();
 
 private:
