@@ -96,20 +96,16 @@ class run_watch : public QObject {
     Q_OBJECT
 
 public:
-    explicit run_watch(qt_host::host& h) : viewport_(h.window()->view().viewport()) {
-        auto* pg = h.app().playground();
-        auto frame = pg->Timer1.Timer;
-        pg->Timer1.Timer = [this, frame] {
-            ++frames;
-            frame();
-            if (after_frame) after_frame();
-        };
+    explicit run_watch(qt_host::host& h)
+        : viewport_(h.window()->view().viewport()),
+          frame_timer_(h.app().playground()->Timer1),
+          frames_before_(frame_timer_.ticks()) {
         qApp->installEventFilter(this);
     }
     ~run_watch() override { qApp->removeEventFilter(this); }
 
-    long frames = 0, paints = 0, timer_events = 0;
-    std::function<void()> after_frame;
+    double frames() const { return static_cast<double>(frame_timer_.ticks() - frames_before_); }
+    long paints = 0, timer_events = 0;
     std::function<void(QMessageBox&)> on_box;
 
 protected:
@@ -123,6 +119,8 @@ protected:
 
 private:
     QObject* viewport_;
+    const ui::timer& frame_timer_;
+    std::uint64_t frames_before_;
 };
 
 // A whole run of N = 2 at the initial step, from the click on play to the
@@ -132,25 +130,15 @@ void pacing_n2(benchmark::State& state) {
     program::headless_session reference;
     reference.open_playground(2);
     auto& ref = reference.playground();
-    long steps = 0, frames = 0;
-    auto step = ref.loop_utama.Timer;
-    ref.loop_utama.Timer = [&, step] {
-        ++steps;
-        step();
-    };
-    auto frame = ref.Timer1.Timer;
-    ref.Timer1.Timer = [&, frame] {
-        ++frames;
-        frame();
-    };
     ref.play.user_click();
     reference.run_to_success(INT64_MAX);
+    const auto steps = static_cast<double>(ref.loop_utama.ticks());
     const double frame_ms = 1000.0 / ui::real_time_schedule::frames_per_second;
     const double expected_ms =
-        static_cast<double>(steps) * ref.loop_utama.Interval() + static_cast<double>(frames) * frame_ms;
+        steps * ref.loop_utama.Interval() + static_cast<double>(ref.Timer1.ticks()) * frame_ms;
 
-    double real_ms = 0;
-    long paints = 0, real_frames = 0;
+    double real_ms = 0, real_frames = 0;
+    long paints = 0;
     for (auto _ : state) {
         qt_host::host h;
         h.start();
@@ -162,7 +150,7 @@ void pacing_n2(benchmark::State& state) {
         watch.on_box = [&](QMessageBox& box) {
             real_ms = static_cast<double>(clock.nsecsElapsed()) / 1e6;
             paints = watch.paints;
-            real_frames = watch.frames;
+            real_frames = watch.frames();
             QMetaObject::invokeMethod(
                 &box, [&box] { box.button(QMessageBox::Ok)->click(); }, Qt::QueuedConnection);
             done = true;
@@ -171,8 +159,8 @@ void pacing_n2(benchmark::State& state) {
         h.app().playground()->play.user_click();
         while (!done) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     }
-    state.counters["steps"] = static_cast<double>(steps);
-    state.counters["frames"] = static_cast<double>(real_frames);
+    state.counters["steps"] = steps;
+    state.counters["frames"] = real_frames;
     state.counters["paints"] = static_cast<double>(paints);
     state.counters["expected_ms"] = expected_ms;
     state.counters["real_ms"] = real_ms;
@@ -198,20 +186,13 @@ void cpu_n5(benchmark::State& state) {
         run_event_loop(10000);
         double seconds = static_cast<double>(wall.nsecsElapsed()) / 1e9;
         state.counters["animating_cpu_pct"] = (cpu_seconds() - cpu) / seconds * 100;
-        state.counters["frames_per_s"] = static_cast<double>(watch.frames) / seconds;
+        state.counters["frames_per_s"] = watch.frames() / seconds;
         state.counters["paints_per_s"] = static_cast<double>(watch.paints) / seconds;
         state.counters["timer_events_per_s"] = static_cast<double>(watch.timer_events) / seconds;
 
-        // Pause as a click would, between a final frame and the next step.
-        bool paused = false;
-        watch.after_frame = [&] {
-            if (pg->Timer1.Enabled() || !pg->loop_utama.Enabled() || paused) return;
-            paused = true;
-            QMetaObject::invokeMethod(
-                qApp, [pg] { pg->pause_Click(); }, Qt::QueuedConnection);
-        };
-        while (!(paused && !pg->loop_utama.Enabled()))
-            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        // Pause as a click would: it holds once the moving marble has arrived.
+        pg->pause.user_click();
+        while (!pg->resume1.Enabled()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
         QCoreApplication::processEvents();
         watch.timer_events = 0;
         wall.restart();

@@ -17,21 +17,17 @@ namespace {
 // One run for N = 12 at the initial step of 20, from the click on play to the
 // answered message: 28505 search steps and about a million animation frames.
 void whole_run_n12(benchmark::State& state) {
-    long long frames = 0;
+    std::uint64_t frames = 0;
     for (auto _ : state) {
         state.PauseTiming();
         auto session = std::make_unique<program::headless_session>();
         session->open_playground(12);
         auto& pg = session->playground();
-        auto frame = pg.Timer1.Timer;
-        pg.Timer1.Timer = [&] {
-            ++frames;
-            frame();
-        };
         state.ResumeTiming();
         pg.play.user_click();
         if (!session->run_to_success(INT64_MAX)) state.SkipWithError("the run did not finish");
         state.PauseTiming();
+        frames += pg.Timer1.ticks();
         session.reset();
         state.ResumeTiming();
     }
@@ -80,21 +76,17 @@ void whole_run_top_speed(benchmark::State& state) {
 BENCHMARK(whole_run_top_speed)->Arg(12)->Arg(18)->Arg(20)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 // A run at the top speed, paused right after step `steps` (or finished at
-// its goal, when that comes first).
+// its goal, when that comes first or `steps` is 0).
 std::unique_ptr<program::headless_session> run_at_top_speed(int n, long long steps) {
     auto session = std::make_unique<program::headless_session>();
     session->open_playground(n);
     auto& pg = session->playground();
-    long long taken = 0;
-    auto step = pg.loop_utama.Timer;
-    pg.loop_utama.Timer = [&] {
-        step();
-        if (++taken == steps) pg.pause.user_click();  // holds once the marble has arrived
-    };
     pg.Kecepatan.Value(1000);
     pg.play.user_click();
-    session->clock.run_until([&] { return pg.resume1.Enabled() || !session->messages.empty(); }, INT64_MAX);
-    pg.loop_utama.Timer = step;
+    if (steps > 0)
+        session->pause_after(static_cast<std::uint64_t>(steps));
+    else
+        session->run_to_success(INT64_MAX);
     return session;
 }
 

@@ -15,7 +15,17 @@ inline constexpr std::string_view blue_roll_label = ".Blue roll (";
 inline constexpr std::string_view red_roll_label = ".Red roll (";
 inline constexpr std::string_view backtrack_label = ".Backtrack (";
 
-// number, label, from, ",", to, ")": the only spaces are the label's.
-std::string log_line(count number, std::string_view label, cell from, cell to);
+// number, label, from, ",", to, ")": the only spaces are the label's. The
+// text is formatted in place, without an allocation: a run writes millions.
+class log_line {
+public:
+    log_line(count number, std::string_view label, cell from, cell to);
+    std::string_view text() const { return {text_, size_}; }
+    operator std::string_view() const { return text(); }
+
+private:
+    char text_[80];  // three numbers of at most 20 characters and the longest label
+    std::size_t size_;
+};
 
 }  // namespace engine

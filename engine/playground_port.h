@@ -30,8 +30,8 @@ public:
     virtual void set_cell_tag(cell p, std::string tag) = 0;
 
     // The two move logs: langkah keeps every line, Effi the current path.
-    virtual void add_langkah_line(std::string line) = 0;
-    virtual void add_effi_line(std::string line) = 0;
+    virtual void add_langkah_line(std::string_view line) = 0;
+    virtual void add_effi_line(std::string_view line) = 0;
     virtual void remove_effi_line(count index) = 0;
     // A step taken back takes its line out of langkah again.
     virtual void remove_last_langkah_line() = 0;

@@ -73,18 +73,33 @@ output out;
 
 void print(std::string_view what, std::string_view text) { out.line(what, text); }
 
-// Prints every line appended to the move log, as it is appended.
+// Prints every line appended to the move log, as it is appended, after the
+// frames of the animation before it: every step but the first follows the
+// whole animation of the one before.
 class langkah_printer : public ui::list_listener {
 public:
-    explicit langkah_printer(const ui::list_box& list) : list_(list) {}
+    langkah_printer(const ui::list_box& list, const ui::timer& frames) : list_(list), frames_(frames) {}
     void before_append(std::size_t row) override { row_ = row; }
-    void after_append() override { print("langkah", list_.List(row_)); }
+    void after_append() override {
+        print_frames();
+        list_.List(row_, line_);
+        print("langkah", line_);
+    }
     void before_remove(std::size_t, std::size_t) override {}
     void after_remove() override {}
+    // The frames the last animation took, if one has run since.
+    void print_frames() {
+        if (frames_.ticks() == shown_) return;
+        print("frames", std::to_string(frames_.ticks() - shown_));
+        shown_ = frames_.ticks();
+    }
 
 private:
     const ui::list_box& list_;
+    const ui::timer& frames_;
     std::size_t row_ = 0;
+    std::string line_;  // read into again and again: no allocation per line
+    std::uint64_t shown_ = 0;
 };
 
 }  // namespace
@@ -104,31 +119,16 @@ int main(int argc, char** argv) {
     session.open_playground(*n);
     search_view::playground& pg = session.playground();
 
-    langkah_printer printer(pg.langkah);
-    pg.langkah.listen(&printer);
-
-    long long steps = 0, frames = 0, frames_in_animation = 0, finish_ms = 0;
-    auto step = pg.loop_utama.Timer;
-    pg.loop_utama.Timer = [&] {
-        ++steps;
-        step();
-    };
-    auto frame = pg.Timer1.Timer;
-    pg.Timer1.Timer = [&] {
-        ++frames;
-        ++frames_in_animation;
-        frame();
-        if (!pg.Timer1.Enabled()) {
-            print("frames", std::to_string(frames_in_animation));
-            frames_in_animation = 0;
-        }
-    };
+    langkah_printer printer(pg.langkah, pg.Timer1);
+    pg.langkah.listen(printer);
 
     if (speed) pg.Kecepatan.Value(*speed);
     pg.play.user_click();
     const auto started = session.clock.now();
+    long long finish_ms = 0;
     session.on_message = [&](const std::string& text) {
         finish_ms = session.clock.now() - started;
+        printer.print_frames();
         print("message", text);
     };
     if (!session.run_to_success(INT64_MAX)) {
@@ -138,8 +138,9 @@ int main(int argc, char** argv) {
     }
 
     for (std::size_t i = 0; i < pg.Effi.ListCount(); ++i) print("Effi", pg.Effi.List(i));
-    print("total", "steps " + std::to_string(steps) + " lines " + std::to_string(pg.langkah.ListCount()) +
-                       " frames " + std::to_string(frames) + " time_ms " + std::to_string(finish_ms));
+    print("total", "steps " + std::to_string(pg.loop_utama.ticks()) + " lines " +
+                       std::to_string(pg.langkah.ListCount()) + " frames " + std::to_string(pg.Timer1.ticks()) +
+                       " time_ms " + std::to_string(finish_ms));
     out.flush();
     return 0;
 }

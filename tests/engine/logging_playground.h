@@ -25,8 +25,8 @@ public:
 
     std::string_view cell_tag(engine::cell p) const override { return tags.at(p); }
     void set_cell_tag(engine::cell p, std::string tag) override { tags.at(p) = std::move(tag); }
-    void add_langkah_line(std::string line) override { langkah.push_back(std::move(line)); }
-    void add_effi_line(std::string line) override { effi.push_back(std::move(line)); }
+    void add_langkah_line(std::string_view line) override { langkah.emplace_back(line); }
+    void add_effi_line(std::string_view line) override { effi.emplace_back(line); }
     void remove_effi_line(engine::count index) override {
         ASSERT_LT(static_cast<std::size_t>(index), effi.size());
         effi.erase(effi.begin() + index);

@@ -43,7 +43,7 @@ TEST_F(Controls, ArrayElementsStartAsInvisibleCopiesOfElementZero) {
     templ.Tag("template");
     templ.Left(100);
     templ.Visible(true);
-    window.observe(&seen);
+    window.observe(seen);
 
     ui::label& third = cells.load(3);  // in any order
     ui::label& first = cells.load(1);
@@ -66,7 +66,7 @@ TEST_F(Controls, ObserverHearsOfVisibleChangesWithTheOldBoundsButNotOfTags) {
     ui::shape marble(window, "shpBall2", {600, 120, 615, 495}, 0x000000FFu);
     ui::image pause(window, "pause", {8760, 4320, 720, 615}, ui::embedded_face("pause"),
                     ui::image_use::button);
-    window.observe(&seen);
+    window.observe(seen);
     sign.Left(100);
     sign.Left(100);  // no change, no notice
     sign.Tag("5");

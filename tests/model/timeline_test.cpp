@@ -52,7 +52,7 @@ std::string digest(program::headless_session& s) {
 struct recorder : ui::list_listener {
     explicit recorder(program::headless_session& session)
         : s(session), pg(session.playground()), frame(pg.Timer1.Timer) {
-        pg.langkah.listen(this);
+        pg.langkah.listen(*this);
         pg.Timer1.Timer = [this] {
             ++frames;
             frame();
@@ -61,7 +61,7 @@ struct recorder : ui::list_listener {
         s.on_message = [this](const std::string& text) { seen.push_back(text); };
     }
     ~recorder() override {
-        pg.langkah.listen(nullptr);
+        pg.langkah.stop_listening(*this);
         pg.Timer1.Timer = frame;
         s.on_message = nullptr;
     }

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "ui/form/control.h"
+#include "ui/form/listener_slot.h"
 #include "ui/form/picture.h"
 
 namespace ui {
@@ -86,8 +87,12 @@ public:
     // Switch every timer off: the window is going away.
     void stop_timers();
 
-    void observe(form_observer* observer) { observer_ = observer; }
-    form_observer* observer() const { return observer_; }
+    // One observer at a time, the host's view of this window: a second one
+    // is a mistake in the program and throws std::logic_error, rather than
+    // silently taking the first one's place.
+    void observe(form_observer& observer) { observer_.attach(observer); }
+    void stop_observing(const form_observer& observer) { observer_.detach(observer); }
+    form_observer* observer() const { return observer_.get(); }
 
 private:
     friend class control;
@@ -110,7 +115,7 @@ private:
     std::vector<menu_entry> context_menu_;
     std::vector<control*> controls_;
     std::vector<timer*> timers_;
-    form_observer* observer_ = nullptr;
+    listener_slot<form_observer> observer_;
     int top_z_ = 0;
     int bottom_z_ = 0;
 };

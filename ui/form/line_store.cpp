@@ -87,17 +87,21 @@ void line_store::truncate(std::size_t size) {
 }
 
 std::string line_store::at(std::size_t index) const {
+    std::string line;
+    read(index, line);
+    return line;
+}
+
+void line_store::read(std::size_t index, std::string& into) const {
     const row& r = rows_.at(index);  // as std::vector::at, a row that is not there throws
     const std::string& tail = tails_[r.tail];
-    if (r.number == no_number) return tail;
-    // Number and tail go into a string of the final size: reading a line
-    // back is as frequent as storing it when every line is shown or printed.
-    char digits[10];
-    char* const digits_end = std::to_chars(digits, digits + sizeof digits, r.number).ptr;
-    const auto size = static_cast<std::size_t>(digits_end - digits);
-    std::string line(size + tail.size(), '\0');
-    std::copy(tail.begin(), tail.end(), std::copy(digits, digits_end, line.begin()));
-    return line;
+    into.clear();
+    into.reserve(10 + tail.size());
+    if (r.number != no_number) {
+        char digits[10];
+        into.append(digits, std::to_chars(digits, digits + sizeof digits, r.number).ptr);
+    }
+    into += tail;
 }
 
 }  // namespace ui

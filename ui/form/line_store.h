@@ -30,6 +30,8 @@ public:
     std::size_t size() const { return rows_.size(); }
     bool empty() const { return rows_.empty(); }
     std::string at(std::size_t index) const;
+    // The line at `index` into `into`, reusing its storage.
+    void read(std::size_t index, std::string& into) const;
 
 private:
     static constexpr std::uint32_t no_number = UINT32_MAX;

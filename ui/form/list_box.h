@@ -8,6 +8,7 @@
 
 #include "ui/form/control.h"
 #include "ui/form/line_store.h"
+#include "ui/form/listener_slot.h"
 
 namespace ui {
 
@@ -36,6 +37,8 @@ public:
     void RemoveItemsFrom(std::size_t index);
     std::size_t ListCount() const { return lines_.size(); }
     std::string List(std::size_t index) const { return lines_.at(index); }
+    // The same line into `into`, whose storage is reused: no allocation once it is large enough.
+    void List(std::size_t index, std::string& into) const { lines_.read(index, into); }
 
     // The selected line, -1 for none. The host keeps it as the user moves
     // the selection; a removal that takes the line clears it.
@@ -46,13 +49,15 @@ public:
     // Scrolls the line at a 0-based index into view, only as far as needed.
     void show_line(std::size_t index);
 
-    void listen(list_listener* listener) { listener_ = listener; }
+    // One listener at a time; a second one throws std::logic_error.
+    void listen(list_listener& listener) { listener_.attach(listener); }
+    void stop_listening(const list_listener& listener) { listener_.detach(listener); }
 
 private:
     void removed_from(std::size_t index);
 
     line_store lines_;
-    list_listener* listener_ = nullptr;
+    listener_slot<list_listener> listener_;
     int list_index_ = -1;
 };
 

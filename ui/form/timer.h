@@ -1,6 +1,7 @@
 // A window's timer: Enabled, Interval in milliseconds, and a tick handler.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 
 namespace ui {
@@ -25,6 +26,8 @@ public:
     void Interval(int milliseconds);
 
     std::function<void()> Timer;  // the tick handler
+    // How many times the handler has run: a run's steps and frames.
+    std::uint64_t ticks() const { return ticks_; }
 
     // Called by the scheduler when the interval has passed. The handler is
     // moved out while it runs, not copied: it may replace itself, or destroy
@@ -32,6 +35,7 @@ public:
     // comes back only to a timer that still exists and has no other.
     void tick() {
         if (!enabled_ || !Timer) return;
+        ++ticks_;
         bool alive = true;
         alive_ = &alive;
         auto handler = std::move(Timer);
@@ -47,6 +51,7 @@ private:
     const char* name_;
     int interval_;
     bool enabled_ = false;
+    std::uint64_t ticks_ = 0;
     bool* alive_ = nullptr;  // set while a tick runs; the destructor clears it
 };
 

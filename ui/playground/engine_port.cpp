@@ -13,11 +13,11 @@ void playground::set_cell_tag(engine::cell p, std::string tag) {
     if (bckGrnd.exists(p)) bckGrnd(p).Tag(std::move(tag));
 }
 
-void playground::add_langkah_line(std::string line) { langkah.AddItem(line); }
+void playground::add_langkah_line(std::string_view line) { langkah.AddItem(line); }
 
-void playground::add_effi_line(std::string line) {
+void playground::add_effi_line(std::string_view line) {
     if (rewinding_)
-        rewinding_->effi_regained.push_back(std::move(line));
+        rewinding_->effi_regained.emplace_back(line);
     else
         Effi.AddItem(line);
 }

@@ -124,8 +124,8 @@ private:
     // engine::playground_port: what a move or a step changes here.
     std::string_view cell_tag(engine::cell p) const override;
     void set_cell_tag(engine::cell p, std::string tag) override;
-    void add_langkah_line(std::string line) override;
-    void add_effi_line(std::string line) override;
+    void add_langkah_line(std::string_view line) override;
+    void add_effi_line(std::string_view line) override;
     void remove_effi_line(engine::count index) override;
     void remove_last_langkah_line() override;
     void place_marble(engine::cell ball, engine::cell p) override;

@@ -51,4 +51,14 @@ bool headless_session::run_to_success(ui::virtual_clock::milliseconds deadline) 
     return clock.run_until([&] { return messages.size() > before; }, deadline);
 }
 
+bool headless_session::pause_after(std::uint64_t steps) {
+    search_view::playground& pg = playground();
+    const std::size_t before = messages.size();
+    const auto ended = [&] { return messages.size() > before; };
+    if (!clock.run_until([&] { return pg.loop_utama.ticks() >= steps || ended(); }, INT64_MAX) || ended())
+        return false;
+    pg.pause.user_click();
+    return clock.run_until([&] { return pg.resume1.Enabled(); }, INT64_MAX);
+}
+
 }  // namespace program

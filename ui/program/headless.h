@@ -1,6 +1,7 @@
 // A whole program without a screen: a virtual clock and ports that record what a user would see.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <map>
 #include <string>
@@ -39,6 +40,10 @@ public:
     // Run the clock until the success message has been answered; false if
     // time ran out first.
     bool run_to_success(ui::virtual_clock::milliseconds deadline);
+    // Run the playground's search until it has taken `steps` steps, click
+    // pause at once, and run on until the pause holds (after the marble has
+    // arrived). False if the run ended or stood still first.
+    bool pause_after(std::uint64_t steps);
     // Handle whatever the last event posted (closing a window, for one).
     void settle();
 

@@ -4,14 +4,14 @@
 namespace qt_host {
 
 list_model::list_model(ui::list_box& lines, QObject* parent) : QAbstractListModel(parent), lines_(&lines) {
-    lines.listen(this);
+    lines.listen(*this);
 }
 
 list_model::~list_model() { detach(); }
 
 void list_model::detach() {
     if (!lines_) return;
-    lines_->listen(nullptr);
+    lines_->stop_listening(*this);
     beginResetModel();
     lines_ = nullptr;
     endResetModel();

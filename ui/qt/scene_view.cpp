@@ -54,7 +54,7 @@ scene_view::scene_view(ui::form& model, pictures& faces, QWidget* parent)
             for (QScrollBar* bar : {horizontalScrollBar(), verticalScrollBar()}) bar->setSingleStep(cell);
             break;
         }
-    model.observe(this);
+    model.observe(*this);
     update_scroll_ranges();
 }
 
@@ -62,7 +62,7 @@ scene_view::~scene_view() { detach(); }
 
 void scene_view::detach() {
     if (!model_) return;
-    model_->observe(nullptr);
+    model_->stop_observing(*this);
     for (auto& [control, adapter] : adapters_) adapter->detach();
     model_ = nullptr;
 }
