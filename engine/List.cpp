@@ -1,7 +1,9 @@
 // List: append, remove and read by position, with the -9999 and placeholder conventions.
 #include "engine/List.h"
 
+#include <algorithm>
 #include <cassert>
+#include <stdexcept>
 
 namespace engine {
 
@@ -15,6 +17,7 @@ elmt* List::fresh() {
 }
 
 void List::release(elmt* element) {
+    if (!recycling_) return;
     --live_;
     *element = elmt();
     element->next1(free_);
@@ -81,7 +84,8 @@ void List::inclastelmt() {
 void List::dellastelmt() {
     // No link changes and the removed element reads -9999, never 0: the
     // walk from first passes the same elements as before, and the cursor stays.
-    if (empty()) return;
+    // Only an assigned link makes a last element without a prev: it stays.
+    if (empty() || last_->prev() == nullptr) return;
     elmt* removed = last_;
     last_ = last_->prev();
     if (removed == first_)
@@ -113,14 +117,24 @@ void List::addlastelmt(std::int16_t newinfo) {
     last_ = e;
 }
 
-void List::last(elmt* element) {
-    last_ = element;
+// An element of this list in use: one of its slots, not on the free list.
+void List::adopt(const elmt* element) {
+    const auto is_it = [element](const elmt& slot) { return &slot == element; };
+    bool in_use = element != nullptr && std::any_of(slots_.begin(), slots_.end(), is_it);
+    for (const elmt* e = free_; in_use && e != nullptr; e = e->next1()) in_use = e != element;
+    if (!in_use) throw std::invalid_argument("not an element of this list");
+    recycling_ = false;
     cursor_.at = nullptr;
 }
 
+void List::last(elmt* element) {
+    adopt(element);
+    last_ = element;
+}
+
 void List::first(elmt* element) {
+    adopt(element);
     first_ = element;
-    cursor_.at = nullptr;
 }
 
 // The documented read: from first, count down the position, stop at an info

@@ -43,9 +43,13 @@ public:
     // of 0 (or the end of the chain) stops there and reads 0.
     std::int16_t operator_kurung(list_position position) const;
 
-    // The list's own links. Nothing outside the list assigns them: the pool
-    // relies on knowing what the links reach. An assignment drops the read
-    // cursor, so reads stay those of the walk from first.
+    // The list's own links. The search never assigns them; an assignment
+    // from outside takes an element of this list in use (anything else
+    // throws std::invalid_argument, the list unchanged). Since the pool can
+    // no longer know what the links reach, the list stops giving elements
+    // back from then on: an element is never reused while a link may still
+    // lead to it. An assignment drops the read cursor, so reads stay those
+    // of the walk from first.
     void last(elmt* element);
     elmt* last() const { return last_; }
     void first(elmt* element);
@@ -57,6 +61,7 @@ public:
 private:
     elmt* fresh();
     void release(elmt* element);
+    void adopt(const elmt* element);
     list_position release_chain(elmt* element);
     void release_content();
     bool empty() const { return first_->info() == missing; }
@@ -65,6 +70,7 @@ private:
     std::deque<elmt> slots_;  // a deque keeps every element where it is
     elmt* free_ = nullptr;    // slots given back, linked through next1
     std::size_t live_ = 0;
+    bool recycling_ = true;  // false once a link was assigned from outside
     elmt* first_ = nullptr;
     elmt* last_ = nullptr;
 
