@@ -34,8 +34,6 @@ void control::place(const bounds& next) {
 
 void control::Left(twips value) { place({value, area_.top, area_.width, area_.height}); }
 void control::Top(twips value) { place({area_.left, value, area_.width, area_.height}); }
-void control::Width(twips value) { place({area_.left, area_.top, value, area_.height}); }
-void control::Height(twips value) { place({area_.left, area_.top, area_.width, value}); }
 
 void control::Visible(bool value) {
     if (visible_ == value) return;

@@ -68,9 +68,7 @@ public:
     twips Top() const { return area_.top; }
     void Top(twips value);
     twips Width() const { return area_.width; }
-    void Width(twips value);
     twips Height() const { return area_.height; }
-    void Height(twips value);
     const bounds& area() const { return area_; }
 
     bool Visible() const { return visible_; }
