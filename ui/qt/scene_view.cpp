@@ -170,9 +170,7 @@ void scene_view::control_changed(ui::control& changed, const ui::bounds& before)
     }
     // Redraw where it was and where it is.
     viewport()->update(was.united(is).translated(-shift_of(changed)));
-    if (changed.kind() == ui::control_kind::shape && changed.in_track_row() && changed.Visible() &&
-        before.left != now.left)
-        follow(changed);
+    if (changed.followed_as_it_moves() && changed.Visible() && before.left != now.left) follow(changed);
 }
 
 void scene_view::form_changed() { update_scroll_ranges(); }
