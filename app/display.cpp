@@ -1,20 +1,33 @@
-// Probes the X display with libxcb and the Wayland socket, as Qt's platforms would open them.
+// Says why no display opened, from the platforms that Qt names in its messages while it starts.
 #include "app/display.h"
 
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
-#include <xcb/xcb.h>
 
-#include <algorithm>
-#include <cctype>
+#include <QString>
+#include <QStringList>
+#include <QtGlobal>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <utility>
 #include <vector>
 
 namespace display {
 
 namespace {
+
+struct message {
+    QtMsgType type;
+    std::string category;
+    QString text;
+};
+
+// The program as the hint names it, the handler Qt had, and what Qt said while starting.
+std::string program_path;
+QtMessageHandler usual_handler = nullptr;
+std::vector<message> held;
 
 std::string env(const char* name) {
     const char* value = std::getenv(name);
@@ -23,94 +36,84 @@ std::string env(const char* name) {
 
 std::string quoted(const std::string& text) { return '"' + text + '"'; }
 
-bool contains(std::string text, const char* part) {
-    std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return std::tolower(c); });
-    return text.find(part) != std::string::npos;
-}
-
-// The platforms Qt tries, in its order: QT_QPA_PLATFORM if set, else the
-// session's kind (Qt passes over Wayland on GNOME) and then xcb, Qt's
-// default here. Arguments after a colon are dropped.
-std::vector<std::string> platforms() {
-    std::string list = env("QT_QPA_PLATFORM");
-    if (list.empty()) {
-        const bool gnome =
-            contains(env("XDG_CURRENT_DESKTOP"), "gnome") || contains(env("XDG_SESSION_DESKTOP"), "gnome");
-        list = env("XDG_SESSION_TYPE") == "wayland" && !gnome ? "wayland;xcb" : "xcb";
-    }
-    std::vector<std::string> names;
-    std::size_t start = 0;
-    while (start <= list.size()) {
-        const std::size_t end = std::min(list.find(';', start), list.size());
-        std::string name = list.substr(start, end - start);
-        name = name.substr(0, name.find(':'));
-        std::transform(name.begin(), name.end(), name.begin(),
-                       [](unsigned char c) { return std::tolower(c); });
-        if (!name.empty()) names.push_back(name);
-        start = end + 1;
-    }
-    return names;
-}
-
-// Empty if the X server answers, else why not.
-std::string x_fails() {
-    const char* name = std::getenv("DISPLAY");
-    if (!name) return "DISPLAY is not set";
-    if (!*name) return "DISPLAY is empty";
-    xcb_connection_t* connection = xcb_connect(name, nullptr);
-    const bool failed = xcb_connection_has_error(connection) != 0;
-    xcb_disconnect(connection);
-    return failed ? "the X display " + quoted(name) + " cannot be opened" : "";
-}
-
-// Empty if a Wayland compositor listens where libwayland would look, else why not.
-std::string wayland_fails() {
-    if (!env("WAYLAND_SOCKET").empty()) return "";  // a socket handed over by the compositor
-    std::string name = env("WAYLAND_DISPLAY");
-    if (name.empty()) name = "wayland-0";
+// Whether a Wayland compositor listens where libwayland would look for it.
+bool wayland_listens(const std::string& name) {
+    if (!env("WAYLAND_SOCKET").empty()) return true;  // a socket handed over by the compositor
     std::string path = name;
     if (name.front() != '/') {
         const std::string runtime = env("XDG_RUNTIME_DIR");
-        if (runtime.empty()) return "XDG_RUNTIME_DIR is not set for the Wayland display " + quoted(name);
+        if (runtime.empty()) return false;  // libwayland finds no socket either
         path = runtime + "/" + name;
     }
-    const std::string fails = "the Wayland display " + quoted(name) + " is not listening";
     sockaddr_un address{};
     address.sun_family = AF_UNIX;
-    if (path.size() >= sizeof address.sun_path) return fails;
+    if (path.size() >= sizeof address.sun_path) return false;
     std::memcpy(address.sun_path, path.c_str(), path.size() + 1);
     const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    if (fd < 0) return fails;
+    if (fd < 0) return false;
     const bool listening = ::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
     ::close(fd);
-    return listening ? "" : fails;
+    return listening;
+}
+
+// Why a platform that Qt tried did not start, as far as the display it needs tells.
+std::string why_not(const std::string& platform) {
+    if (platform == "xcb") {
+        const char* x = std::getenv("DISPLAY");
+        if (!x) return "DISPLAY is not set";
+        if (!*x) return "DISPLAY is empty";
+        return "the X display " + quoted(x) + " cannot be opened";
+    }
+    if (platform.rfind("wayland", 0) == 0) {
+        std::string name = env("WAYLAND_DISPLAY");
+        if (name.empty()) name = "wayland-0";
+        if (!wayland_listens(name)) return "the Wayland display " + quoted(name) + " is not listening";
+    }
+    return "Qt's platform " + quoted(platform) + " did not start";
+}
+
+[[noreturn]] void none_opened() {
+    // Qt names each platform it tried, found or not, in quotes.
+    std::string why;
+    for (const message& each : held) {
+        if (each.category != "qt.qpa.plugin") continue;
+        const QStringList parts = each.text.split('"');
+        if (parts.size() < 3) continue;
+        const std::string reason = why_not(parts[1].toStdString());
+        if (why.find(reason) == std::string::npos) why += (why.empty() ? "" : "; ") + reason;
+    }
+    if (why.empty()) why = "no platform of Qt started";
+    std::fprintf(
+        stderr, "marble-exchange: cannot open a display (%s); start the program under Xvfb: xvfb-run -a %s\n",
+        why.c_str(), program_path.c_str());
+    std::fflush(stderr);
+    std::_Exit(1);
+}
+
+void hold(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    held.push_back({type, context.category ? context.category : "", text});
+    if (type == QtFatalMsg) none_opened();
 }
 
 }  // namespace
 
-std::string why_none_opens() {
-    std::string why;
-    for (const std::string& platform : platforms()) {
-        std::string fails;
-        if (platform == "xcb")
-            fails = x_fails();
-        else if (platform.rfind("wayland", 0) == 0)
-            fails = wayland_fails();
-        if (fails.empty()) return "";  // this one opens, or Qt will tell
-        if (why.find(fails) == std::string::npos) why += (why.empty() ? "" : "; ") + fails;
-    }
-    return why.empty() ? "no Qt platform is named in QT_QPA_PLATFORM" : why;
+void hold_messages_while_starting(std::string program) {
+    program_path = std::move(program);
+    usual_handler = qInstallMessageHandler(hold);
 }
 
-std::string described() {
-    const std::string platform = env("QT_QPA_PLATFORM");
-    std::string what =
-        "Qt's platform " + (platform.empty() ? "" : quoted(platform) + " ") + "did not start; ";
-    const char* x = std::getenv("DISPLAY");
-    what += x ? "DISPLAY is " + quoted(x) : "DISPLAY is not set";
-    if (const std::string wayland = env("WAYLAND_DISPLAY"); !wayland.empty())
-        what += ", WAYLAND_DISPLAY is " + quoted(wayland);
-    return what;
+void release_messages() {
+    qInstallMessageHandler(usual_handler);
+    for (const message& each : held) {
+        const QByteArray line = each.text.toLocal8Bit();
+        switch (each.type) {
+        case QtDebugMsg: qDebug("%s", line.constData()); break;
+        case QtInfoMsg: qInfo("%s", line.constData()); break;
+        case QtWarningMsg: qWarning("%s", line.constData()); break;
+        default: qCritical("%s", line.constData()); break;
+        }
+    }
+    held.clear();
 }
 
 }  // namespace display

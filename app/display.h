@@ -1,17 +1,17 @@
-// Whether a display can be opened, asked before Qt is asked: Qt aborts when none can.
+// When Qt opens no display: one line saying why, from the platforms Qt reports it tried, and status 1.
 #pragma once
 
 #include <string>
 
 namespace display {
 
-// Empty when one of the platforms Qt would try can be reached; otherwise
-// what was tried and why it failed, such as: the X display ":99" cannot be
-// opened. A platform that needs no display (offscreen, vnc) always can.
-std::string why_none_opens();
+// Holds Qt's messages back while QApplication starts. Should no platform
+// start, Qt would print several lines, advise reinstalling and abort; this
+// prints one line instead, naming each display Qt tried and why it did not
+// open, with the command that starts `program` under Xvfb, and exits with 1.
+void hold_messages_while_starting(std::string program);
 
-// For a message when Qt itself fails to start: the platform if one was
-// asked for, and DISPLAY and WAYLAND_DISPLAY.
-std::string described();
+// A platform started: the held messages are shown as usual, and so is every later one.
+void release_messages();
 
 }  // namespace display

@@ -2,20 +2,15 @@
 #include <QApplication>
 #include <QIcon>
 #include <QImageReader>
-#include <cstdio>
-#include <cstdlib>
 #include <filesystem>
 #include <string>
-#include <utility>
-#include <vector>
+#include <system_error>
 
 #include "app/display.h"
 #include "ui/form/program_window.h"
 #include "ui/qt/host.h"
 
 namespace {
-
-std::string program_path = "marble-exchange";
 
 // The program as the user can start it again from wherever they stand: a
 // name found on the PATH as it is, a path made absolute (the scripts start
@@ -36,50 +31,13 @@ std::string program_for_the_shell(const char* argv0) {
     return quoted + "'";
 }
 
-[[noreturn]] void no_display(const std::string& why) {
-    std::fprintf(
-        stderr, "marble-exchange: cannot open a display (%s); start the program under Xvfb: xvfb-run -a %s\n",
-        why.c_str(), program_path.c_str());
-    std::fflush(stderr);
-    std::_Exit(1);
-}
-
-// While QApplication starts, Qt's own messages are held back: when no
-// platform starts, Qt would print several lines, advise reinstalling and
-// abort; one line of ours and status 1 say it better. Once started, the
-// held messages are shown as usual.
-QtMessageHandler usual_handler = nullptr;
-std::vector<std::pair<QtMsgType, QString>> held;
-
-void hold_while_starting(QtMsgType type, const QMessageLogContext&, const QString& text) {
-    if (type == QtFatalMsg) no_display(display::described());
-    held.emplace_back(type, text);
-}
-
-void release_held() {
-    qInstallMessageHandler(usual_handler);
-    for (const auto& [type, text] : held) {
-        const QByteArray line = text.toLocal8Bit();
-        switch (type) {
-        case QtDebugMsg: qDebug("%s", line.constData()); break;
-        case QtInfoMsg: qInfo("%s", line.constData()); break;
-        case QtWarningMsg: qWarning("%s", line.constData()); break;
-        default: qCritical("%s", line.constData()); break;
-        }
-    }
-    held.clear();
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc > 0 && argv[0] && *argv[0]) program_path = program_for_the_shell(argv[0]);
-    // Qt aborts when it cannot open a display: look first.
-    if (const std::string why = display::why_none_opens(); !why.empty()) no_display(why);
-
-    usual_handler = qInstallMessageHandler(hold_while_starting);
+    display::hold_messages_while_starting(
+        program_for_the_shell(argc > 0 && argv[0] && *argv[0] ? argv[0] : "marble-exchange"));
     QApplication application(argc, argv);
-    release_held();
+    display::release_messages();
     QApplication::setApplicationName("marble-exchange");
     // Ties the windows to the desktop entry and its icon.
     QApplication::setDesktopFileName(QStringLiteral(MARBLE_APP_ID));

@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
   g++ cmake make pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
-  qt6-base-dev qt6-base-dev-tools libgl-dev libxcb1-dev
+  qt6-base-dev qt6-base-dev-tools libgl-dev
   libxkbcommon-dev  # looked for by Qt's CMake files; without it every configure says "Could NOT find XKB"
   fonts-liberation
   xvfb xauth xdotool

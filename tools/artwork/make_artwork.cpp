@@ -305,12 +305,12 @@ int main(int argc, char* argv[]) {
     ok &= saveBoth(face(Symbol::Reset, false), out.filePath("faces/reset.png"));
     ok &= saveBoth(drawLayout, out.filePath("faces/layout.png"));
 
-    // The window icon at 16 and 32 with their twins, and the sizes of the icon theme.
-    for (int size : {16, 22, 24, 32, 48, 64, 128, 256})
-        ok &= save(drawIcon(size), out.filePath(QStringLiteral("icon/marble-exchange-%1.png").arg(size)));
+    // The window icon at 16 and 32 with their twins, and the other sizes of the icon theme.
     for (int size : {16, 32})
-        ok &= save(drawIcon(2 * size),
-                   out.filePath(QStringLiteral("icon/marble-exchange-%1@2x.png").arg(size)));
+        ok &= saveBoth([=](int scale) { return drawIcon(scale * size); },
+                       out.filePath(QStringLiteral("icon/marble-exchange-%1.png").arg(size)));
+    for (int size : {22, 24, 48, 64, 128, 256})
+        ok &= save(drawIcon(size), out.filePath(QStringLiteral("icon/marble-exchange-%1.png").arg(size)));
     ok &= saveText(iconSvg(), out.filePath("icon/marble-exchange.svg"));
 
     constexpr int jpegQuality = 92;

@@ -9,13 +9,15 @@ namespace ui {
 
 control::control(form& owner, control_kind kind, const char* name, bounds area, const design& row)
     : owner_(&owner), kind_(kind), name_(name), area_(area), visible_(row.visible), enabled_(row.enabled),
-      tab_index_(row.tab_index), track_row_(row.track_row) {
+      tab_index_(row.tab_index), track_row_(row.track_row), followed_(row.followed),
+      accessible_name_(row.accessible_name) {
     z_ = owner.enrol(*this);
 }
 
 control::control(const control& element0, array_element)
     : owner_(element0.owner_), kind_(element0.kind_), name_(element0.name_), area_(element0.area_),
-      visible_(false), enabled_(element0.enabled_), track_row_(element0.track_row_), tag_() {
+      visible_(false), enabled_(element0.enabled_), track_row_(element0.track_row_),
+      followed_(element0.followed_), accessible_name_(element0.accessible_name_), tag_() {
     z_ = owner_->enrol(*this);
 }
 
@@ -34,8 +36,6 @@ void control::place(const bounds& next) {
 
 void control::Left(twips value) { place({value, area_.top, area_.width, area_.height}); }
 void control::Top(twips value) { place({area_.left, value, area_.width, area_.height}); }
-void control::Width(twips value) { place({area_.left, area_.top, value, area_.height}); }
-void control::Height(twips value) { place({area_.left, area_.top, area_.width, value}); }
 
 void control::Visible(bool value) {
     if (visible_ == value) return;
@@ -76,7 +76,9 @@ void shape::BackColor(colour value) {
 image::image(form& owner, const char* name, bounds area, picture face, image_use use, std::string tool_tip,
              const design& row)
     : control(owner, control_kind::image, name, area, row), use_(use), picture_(std::move(face)),
-      tool_tip_(std::move(tool_tip)) {}
+      tool_tip_(std::move(tool_tip)) {
+    read_out_by_default(tool_tip_);
+}
 
 void image::Picture(picture value) {
     picture_ = std::move(value);
@@ -92,7 +94,9 @@ void image::user_click() {
 
 command_button::command_button(form& owner, const char* name, bounds area, std::string caption,
                                const design& row)
-    : control(owner, control_kind::command_button, name, area, row), caption_(std::move(caption)) {}
+    : control(owner, control_kind::command_button, name, area, row), caption_(std::move(caption)) {
+    read_out_by_default(caption_);
+}
 
 void command_button::user_click() {
     if (Enabled() && Visible() && Click) Click();

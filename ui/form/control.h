@@ -33,6 +33,8 @@ struct design {
     bool enabled = true;
     int tab_index = -1;
     bool track_row = false;
+    bool followed = false;
+    std::string accessible_name;
     colour back_colour = white;
     ui::alignment align = alignment::left;
     bool border = false;
@@ -44,6 +46,8 @@ struct design {
     design& disabled() { enabled = false; return *this; }
     design& tab(int index) { tab_index = index; return *this; }
     design& in_track_row() { track_row = true; return *this; }
+    design& followed_as_it_moves() { followed = true; return *this; }
+    design& read_out_as(std::string name) { accessible_name = std::move(name); return *this; }
     design& back(colour value) { back_colour = value; return *this; }
     design& centred() { align = alignment::centre; return *this; }
     design& single_border() { border = true; return *this; }
@@ -68,9 +72,7 @@ public:
     twips Top() const { return area_.top; }
     void Top(twips value);
     twips Width() const { return area_.width; }
-    void Width(twips value);
     twips Height() const { return area_.height; }
-    void Height(twips value);
     const bounds& area() const { return area_; }
 
     bool Visible() const { return visible_; }
@@ -88,6 +90,15 @@ public:
     // row scrolls sideways; every other control stays in view. Array
     // elements inherit it from element 0.
     bool in_track_row() const { return track_row_; }
+    // A moving marble: a view that shows only part of the track keeps it in
+    // sight while it moves. Array elements inherit it from element 0.
+    bool followed_as_it_moves() const { return followed_; }
+
+    // What assistive tools read out as the control's name: the words the
+    // window shows for it (a heading on the backdrop, a label beside it, a
+    // button's caption or tool tip). Empty for a control with nothing to
+    // read out.
+    const std::string& accessible_name() const { return accessible_name_; }
 
     // Drawing order among the painted controls: a larger z is drawn later.
     int z() const { return z_; }
@@ -102,6 +113,10 @@ protected:
     void changed() { changed(area_); }
     // Move or resize, with one notice for the whole change.
     void place(const bounds& next);
+    // A button is read out by its caption or tool tip, unless its row names it otherwise.
+    void read_out_by_default(const std::string& name) {
+        if (accessible_name_.empty()) accessible_name_ = name;
+    }
 
 private:
     form* owner_;
@@ -113,6 +128,8 @@ private:
     int z_ = 0;
     int tab_index_ = -1;
     bool track_row_ = false;
+    bool followed_ = false;
+    std::string accessible_name_;
     std::string tag_;
 };
 

@@ -17,10 +17,6 @@ struct picture {
     std::string name;  // "play" for an embedded face, "pause.jpg" for a file
     int width = 0;     // pixels
     int height = 0;
-
-    bool operator==(const picture& other) const {
-        return origin == other.origin && name == other.name && width == other.width && height == other.height;
-    }
 };
 
 }  // namespace ui

@@ -18,13 +18,15 @@ playground::playground(const playground_ports& ports, engine::modul_tiroka& stat
     : ui::form("playground", ports.timers, ui::program_caption, 15225 + ui::frame_width,
                10290 + ui::frame_height),
       // The cells, their numbers and the marbles form the track row, the one
-      // part of a wide scene that scrolls.
+      // part of a wide scene that scrolls; a view keeps a moving marble in sight.
       bckGrnd(*this, "bckGrnd", ui::bounds{0, 1080, 615, 495}, "",
               ui::design().single_border().in_track_row()),
       indeks_bck(*this, "indeks_bck", ui::bounds{0, 1560, 615, 375}, "0",
                  ui::design().centred().font(cell_number_font).in_track_row()),
-      shpBall1(*this, "shpBall1", ui::bounds{2520, 120, 615, 495}, blue_marble, ui::design().in_track_row()),
-      shpBall2(*this, "shpBall2", ui::bounds{600, 120, 615, 495}, red_marble, ui::design().in_track_row()),
+      shpBall1(*this, "shpBall1", ui::bounds{2520, 120, 615, 495}, blue_marble,
+               ui::design().in_track_row().followed_as_it_moves()),
+      shpBall2(*this, "shpBall2", ui::bounds{600, 120, 615, 495}, red_marble,
+               ui::design().in_track_row().followed_as_it_moves()),
       bckTrack(*this, "bckTrack", {3120, 2520, 3855, 375}, "Backtrack !!!",
                ui::design().centred().font(sign_font).invisible()),
       layout(*this, "layout", {2640, 2880, 4875, 5535}, ui::embedded("layout", 325, 369),
@@ -39,11 +41,13 @@ playground::playground(const playground_ports& ports, engine::modul_tiroka& stat
             "Reset"),
       // The thumb starts at the step every run begins with. The slider
       // is first in tab order: it has the focus when the window opens, so
-      // the arrow keys move it.
+      // the arrow keys move it. The slider and the two lists are read out by
+      // the words the backdrop shows for them: "-: Ball's Speed :-" under
+      // the slider, a heading over each list.
       Kecepatan(*this, "Kecepatan", {5520, 1560, 3615, 375}, slowest_step, fastest_step, engine::initial_speed, 1, 5,
-                ui::design().tab(0)),
-      langkah(*this, "langkah", {240, 3000, 2295, 2595}, ui::design().tab(2)),
-      Effi(*this, "Effi", {2400, 240, 2055, 2595}, ui::design().tab(1)),
+                ui::design().tab(0).read_out_as("Ball's Speed")),
+      langkah(*this, "langkah", {240, 3000, 2295, 2595}, ui::design().tab(2).read_out_as("All Moves")),
+      Effi(*this, "Effi", {2400, 240, 2055, 2595}, ui::design().tab(1).read_out_as("Solution Moves")),
       loop_utama(*this, "loop_utama", 30),
       Timer1(*this, "Timer1", 1),
       ports_(ports), state_(state), exits_(exits) {

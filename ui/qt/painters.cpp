@@ -12,7 +12,6 @@
 namespace qt_host {
 
 double to_pixels(double twips) { return twips / ui::twips_per_pixel; }
-double to_twips(double pixels) { return pixels * ui::twips_per_pixel; }
 
 QRect pixels(const ui::bounds& area) {
     const auto px = [](double twips) { return static_cast<int>(std::lround(to_pixels(twips))); };

@@ -18,7 +18,6 @@ class pictures;
 QRect pixels(const ui::bounds& area);
 // Twips to logical pixels, unrounded, for what is drawn antialiased.
 double to_pixels(double twips);
-double to_twips(double pixels);
 
 // The pixels that painting a control at `area` can touch: its box, or for a
 // disc drawn at fractional pixels every pixel it reaches into.

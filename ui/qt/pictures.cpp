@@ -6,7 +6,6 @@
 #include <unistd.h>
 
 #include <QBuffer>
-#include <QDir>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QImage>
@@ -168,14 +167,14 @@ int pictures::jpeg_scans(const QByteArray& bytes) {
 }
 
 QIcon pictures::icon(const ui::picture& which) {
-    // An embedded icon ships as NAME-SIZE.png in each size it is drawn in;
-    // QIcon adds the @2x twins itself.
+    // An embedded icon ships as NAME-SIZE.png in the sizes a window draws
+    // it in, the title bar's and the task switcher's; QIcon takes each one's
+    // finer twin by the same lookup as fine_resource().
     QIcon icon;
-    if (which.origin == ui::picture_origin::embedded) {
-        const QString name = QString::fromStdString(which.name);
-        for (const QString& file : QDir(":/icon").entryList({name + "-*.png"}))
-            if (!file.contains('@')) icon.addFile(":/icon/" + file);
-    }
+    if (which.origin == ui::picture_origin::embedded)
+        for (const int size : {16, 32})
+            icon.addFile(
+                QStringLiteral(":/icon/%1-%2.png").arg(QString::fromStdString(which.name)).arg(size));
     if (icon.isNull()) icon = QIcon(pixmap(which));
     return icon;
 }

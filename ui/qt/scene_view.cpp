@@ -8,6 +8,7 @@
 #include <QWheelEvent>
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "ui/qt/painters.h"
 #include "ui/qt/widget_adapters.h"
@@ -16,7 +17,8 @@ namespace qt_host {
 
 namespace {
 
-constexpr double column_twips = 8192;
+// The painted controls are filed by columns of the scene this many pixels wide.
+constexpr int column_pixels = 512;
 // After the user scrolls, the view leaves the moving marble alone this long:
 // from the last wheel step of a burst, or from the release of the scroll bar.
 constexpr qint64 user_scroll_grace_ms = 3000;
@@ -24,7 +26,12 @@ constexpr qint64 user_scroll_grace_ms = 3000;
 // fractional screen scales round the window's size by a pixel or two.
 constexpr int fit_slack = 2;
 
-long column_of(double twips) { return static_cast<long>(std::floor(twips / column_twips)); }
+long column_of(int x) { return static_cast<long>(std::floor(x / double{column_pixels})); }
+
+// The first and last column that a stretch of the scene, in pixels, reaches into.
+std::pair<long, long> columns_of(const QRect& extent) {
+    return {column_of(extent.left()), column_of(extent.right())};
+}
 
 }  // namespace
 
@@ -111,7 +118,7 @@ QPoint scene_view::shift_of(const ui::control& which) const {
 
 void scene_view::show_control(ui::control& which) {
     if (is_painted(which)) {
-        file_in_columns(which, which.area());
+        file_in_columns(which, painted_extent(which, which.area()));
         if (!which.in_track_row()) painted_panel_.push_back(&which);
         return;
     }
@@ -121,18 +128,15 @@ void scene_view::show_control(ui::control& which) {
     }
 }
 
-void scene_view::file_in_columns(ui::control& which, const ui::bounds& area) {
-    for (long c = column_of(area.left), last = column_of(double{area.left} + area.width); c <= last; ++c)
-        columns_[c].push_back(&which);
-    if (which.in_track_row()) widen_track_band(which, area);
+void scene_view::file_in_columns(ui::control& which, const QRect& extent) {
+    const auto [first, last] = columns_of(extent);
+    for (long c = first; c <= last; ++c) columns_[c].push_back(&which);
+    if (which.in_track_row()) track_band_ |= extent;
 }
 
-void scene_view::widen_track_band(const ui::control& which, const ui::bounds& area) {
-    track_band_ |= painted_extent(which, area);
-}
-
-void scene_view::take_from_columns(ui::control& which, const ui::bounds& area) {
-    for (long c = column_of(area.left), last = column_of(double{area.left} + area.width); c <= last; ++c) {
+void scene_view::take_from_columns(ui::control& which, const QRect& extent) {
+    const auto [first, last] = columns_of(extent);
+    for (long c = first; c <= last; ++c) {
         auto& column = columns_[c];
         column.erase(std::remove(column.begin(), column.end(), &which), column.end());
     }
@@ -156,19 +160,17 @@ void scene_view::control_changed(ui::control& changed, const ui::bounds& before)
         return;
     }
     const ui::bounds& now = changed.area();
-    if (column_of(before.left) != column_of(now.left) ||
-        column_of(double{before.left} + before.width) != column_of(double{now.left} + now.width)) {
-        take_from_columns(changed, before);
-        file_in_columns(changed, now);
+    const QRect was = painted_extent(changed, before);
+    const QRect is = painted_extent(changed, now);
+    if (columns_of(was) != columns_of(is)) {
+        take_from_columns(changed, was);
+        file_in_columns(changed, is);
     } else if (changed.in_track_row()) {
-        widen_track_band(changed, now);  // a jumping marble rises above the cells
+        track_band_ |= is;  // a jumping marble rises above the cells
     }
     // Redraw where it was and where it is.
-    viewport()->update(
-        painted_extent(changed, before).united(painted_extent(changed, now)).translated(-shift_of(changed)));
-    if (changed.kind() == ui::control_kind::shape && changed.in_track_row() && changed.Visible() &&
-        before.left != now.left)
-        follow(changed);
+    viewport()->update(was.united(is).translated(-shift_of(changed)));
+    if (changed.followed_as_it_moves() && changed.Visible() && before.left != now.left) follow(changed);
 }
 
 void scene_view::form_changed() { update_scroll_ranges(); }
@@ -280,8 +282,8 @@ void scene_view::paintEvent(QPaintEvent* event) {
     const int v = verticalScrollBar()->value();
     for (const int x : {horizontalScrollBar()->value(), panel_shift()}) {
         const QRect scene = exposed.translated(x, v);
-        for (long c = column_of(to_twips(scene.left())), last = column_of(to_twips(scene.right() + 1));
-             c <= last; ++c) {
+        const auto [first, last] = columns_of(scene);
+        for (long c = first; c <= last; ++c) {
             auto found = columns_.find(c);
             if (found == columns_.end()) continue;
             for (const ui::control* each : found->second)

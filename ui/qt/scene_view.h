@@ -52,9 +52,9 @@ private:
     void form_changed() override;
 
     void show_control(ui::control& which);
-    void file_in_columns(ui::control& which, const ui::bounds& area);
-    void take_from_columns(ui::control& which, const ui::bounds& area);
-    void widen_track_band(const ui::control& which, const ui::bounds& area);
+    // File a painted control under the columns that its painted extent reaches into, or take it out.
+    void file_in_columns(ui::control& which, const QRect& extent);
+    void take_from_columns(ui::control& which, const QRect& extent);
     void place(const ui::control& which, QWidget& widget) const;
     void place_widgets();
     void follow(const ui::control& moving);
@@ -64,7 +64,7 @@ private:
     ui::form* model_;
     pictures& faces_;
     std::unordered_map<const ui::control*, std::unique_ptr<widget_adapter>> adapters_;
-    // Painted controls by column of the scene, so that painting a region
+    // Painted controls by column of the scene, in pixels, so that painting a region
     // touches only what stands there, however long the track.
     std::unordered_map<long, std::vector<ui::control*>> columns_;
     // The painted controls that stay in view while the track scrolls.

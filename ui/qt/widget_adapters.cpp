@@ -13,7 +13,6 @@
 
 #include "ui/form/list_box.h"
 #include "ui/form/text_box.h"
-#include "ui/qt/accessibility.h"
 #include "ui/qt/line_edit.h"
 #include "ui/qt/list_model.h"
 #include "ui/qt/picture_button.h"
@@ -23,7 +22,7 @@ namespace qt_host {
 
 widget_adapter::widget_adapter(ui::control& model, QWidget* widget) : model_(&model), widget_(widget) {
     widget->setObjectName(QString::fromLatin1(model.name()));
-    widget->setAccessibleName(accessible_name(model));
+    widget->setAccessibleName(QString::fromStdString(model.accessible_name()));
 }
 
 widget_adapter::~widget_adapter() { detach(); }

@@ -28,9 +28,10 @@ std::optional<engine::small> count_in(std::string_view text) {
 
 Utama::Utama(ui::scheduler& timers, engine::modul_tiroka& state, ui::beeper& beep, utama_exits& exits)
     : ui::form("Utama", timers, ui::program_caption, 3795 + ui::frame_width, 1320 + ui::frame_height),
-      // The label takes no focus, so the text box has it when the window opens.
+      // The label takes no focus, so the text box has it when the window
+      // opens; the box is read out by the label's words.
       lblJmlBola(*this, "lblJmlBola", {120, 480, 1215, 255}, "Jumlah Bola :", ui::design().back(ui::white)),
-      txtJmlBola(*this, "txtJmlBola", {1440, 360, 2295, 405}, ui::design().tab(1)),
+      txtJmlBola(*this, "txtJmlBola", {1440, 360, 2295, 405}, ui::design().tab(1).read_out_as("Jumlah Bola")),
       cmdProses(*this, "cmdProses", {2160, 840, 1575, 375}, "Proses", ui::design().tab(2).disabled()),
       state_(state), beep_(beep), exits_(exits) {
     BackColor(ui::white);
