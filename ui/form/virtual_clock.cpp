@@ -15,22 +15,15 @@ bool virtual_clock::step() {
     if (timers_.run_posted_task()) return true;
     auto* next = timers_.next();
     if (!next) return false;
-    timer& due = *next->which;
-    now_ = next->due;
-    next->due += due.Interval();  // keeps its place among timers due together
-    due.tick();                   // may switch timers on and off, or post tasks
+    tick(*next);
     return true;
 }
 
-bool virtual_clock::run_until(const std::function<bool()>& done, milliseconds deadline) {
-    while (!done()) {
-        if (timers_.nothing_posted()) {  // a tick is next
-            auto* next = timers_.next();
-            if (!next || next->due > deadline) return false;
-        }
-        step();
-    }
-    return true;
+void virtual_clock::tick(table::entry& next) {
+    timer& due = *next.which;
+    now_ = next.due;
+    next.due += due.Interval();  // keeps its place among timers due together
+    due.tick();                  // may switch timers on and off, or post tasks
 }
 
 }  // namespace ui

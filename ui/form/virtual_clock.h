@@ -24,8 +24,18 @@ public:
     // False when nothing is left to run.
     bool step();
     // Step until `done` holds or the clock would pass `deadline`.
-    // True when `done` holds.
-    bool run_until(const std::function<bool()>& done, milliseconds deadline);
+    // True when `done` holds. A template: a run asks `done` after each of
+    // its million frames.
+    template <class Done>
+    bool run_until(Done&& done, milliseconds deadline) {
+        while (!done()) {
+            if (timers_.run_posted_task()) continue;
+            auto* next = timers_.next();
+            if (!next || next->due > deadline) return false;
+            tick(*next);
+        }
+        return true;
+    }
 
     void timer_changed(timer& changed) override;
     void timer_gone(timer& gone) override;
@@ -33,7 +43,9 @@ public:
 
 private:
     struct interval_only {};  // the due time is all a virtual timer needs
-    timer_table<interval_only> timers_;
+    using table = timer_table<interval_only>;
+    void tick(table::entry& next);
+    table timers_;
     milliseconds now_ = 0;
 };
 
