@@ -1,12 +1,9 @@
-// The stepwise search: whole runs against the known counts, the first retreats, the end of a run.
+// The stepwise search: whole runs against a recursive search and the documented counts, and steps undone.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <string>
 #include <vector>
 
-#include "engine/log_line.h"
-#include "list_walk.h"
 #include "logging_playground.h"
 
 using engine::modul_tiroka;
@@ -38,6 +35,47 @@ long finish(modul_tiroka& m, fake_playground& pg) {
     for (; pg.search_timer && steps < 1000000; ++steps) step(m, pg);
     return steps;
 }
+
+// The same search written as recursion over a row of B, R and _: at each
+// position the blue jump, the red jump, the blue roll and the red roll are
+// tried in turn; every move and every retreat is logged, numbered.
+struct recursive_search {
+    std::string row, goal;
+    lines log, path;
+
+    explicit recursive_search(int n)
+        : row(std::string(n, 'B') + '_' + std::string(n, 'R')),
+          goal(std::string(n, 'R') + '_' + std::string(n, 'B')) {}
+
+    static std::string line(std::size_t number, const char* label, long from, long to) {
+        return std::to_string(number) + "." + label + " (" + std::to_string(from + 1) + "," +
+               std::to_string(to + 1) + ")";
+    }
+    bool solve() {
+        if (row == goal) return true;
+        const long hole = static_cast<long>(row.find('_'));
+        const struct {
+            char marble;
+            long from;  // where the marble stands, relative to the hole
+            const char* label;
+        } kinds[] = {
+            {'B', -2, "Blue jump"}, {'R', 2, "Red jump"}, {'B', -1, "Blue roll"}, {'R', 1, "Red roll"}};
+        for (const auto& kind : kinds) {
+            const long from = hole + kind.from;
+            if (from < 0 || from >= static_cast<long>(row.size()) || row[from] != kind.marble) continue;
+            // A jump passes over a marble of the other colour.
+            if ((from - hole) % 2 == 0 && row[(from + hole) / 2] == kind.marble) continue;
+            std::swap(row[from], row[hole]);
+            log.push_back(line(log.size() + 1, kind.label, from, hole));
+            path.push_back(line(path.size() + 1, kind.label, from, hole));
+            if (solve()) return true;
+            std::swap(row[from], row[hole]);
+            log.push_back(line(log.size() + 1, "Backtrack", hole, from));
+            path.pop_back();
+        }
+        return false;
+    }
+};
 }  // namespace
 
 TEST(Search, OneMarbleASideStepByStep) {
@@ -46,8 +84,7 @@ TEST(Search, OneMarbleASideStepByStep) {
     fake_playground pg(1);
     m.search_step(pg);  // before the start the stack is empty: no move, and no spinning
     EXPECT_TRUE(pg.langkah.empty());
-    EXPECT_FALSE(pg.frame_timer);
-    EXPECT_FALSE(pg.search_timer);
+    EXPECT_FALSE(pg.frame_timer || pg.search_timer);
     m.start_search(pg);
     const auto stack = [&] {
         std::vector<int> infos;
@@ -67,8 +104,6 @@ TEST(Search, OneMarbleASideStepByStep) {
     EXPECT_FALSE(pg.search_timer_at_message);
     EXPECT_TRUE(pg.finished);
     EXPECT_EQ(stack(), (std::vector<int>{3, 2, 3, engine::missing}));  // the exhausted top has gone
-    EXPECT_EQ(pg.langkah, (lines{"1.Blue roll (1,2)", "2.Red jump (3,1)", "3.Blue roll (2,3)"}));
-    EXPECT_EQ(pg.effi, pg.langkah);
 
     pg.search_timer = true;  // ticks that slip through change nothing
     m.search_step(pg);
@@ -78,97 +113,31 @@ TEST(Search, OneMarbleASideStepByStep) {
     EXPECT_FALSE(pg.frame_timer);
 }
 
-TEST(Search, TwoMarblesASideRetreatFromTheFirstDeadEnd) {
-    modul_tiroka m;
-    load(m, 2);
-    fake_playground pg(2);
-    m.start_search(pg);
-    for (int i = 0; i < 7; ++i) step(m, pg);
-    EXPECT_EQ(pg.langkah,
-              (lines{"1.Blue roll (2,3)", "2.Red jump (4,2)", "3.Blue roll (3,4)", "4.Blue jump (1,3)",
-                     "5.Red roll (2,1)", "6.Backtrack (1,2)", "7.Backtrack (3,1)"}));
-    EXPECT_EQ(pg.effi, (lines{"1.Blue roll (2,3)", "2.Red jump (4,2)", "3.Blue roll (3,4)"}));
-    // Depth 3 keeps the blue jump it took back; the next step goes on from there.
-    EXPECT_EQ(m.step_count, 3);
-    EXPECT_EQ(m.move_stack->operator_kurung(3), 1);
-
-    finish(m, pg);
-    EXPECT_EQ(pg.effi,
-              (lines{"1.Blue roll (2,3)", "2.Red jump (4,2)", "3.Red roll (5,4)", "4.Blue jump (3,5)",
-                     "5.Blue jump (1,3)", "6.Red roll (2,1)", "7.Red jump (4,2)", "8.Blue roll (3,4)"}));
-}
-
-TEST(Search, WholeRunsMatchTheKnownCounts) {
-    struct row {
-        int n, moves;
-        std::size_t lines;
-    };
-    // From N = 13 on, the log numbers more lines than a 16-bit counter holds.
-    for (const row r : {row{1, 3, 3}, row{2, 8, 18}, row{3, 15, 45}, row{4, 24, 120}, row{5, 35, 231},
-                        row{8, 80, 2024}, row{10, 120, 7608}, row{12, 168, 28504}, row{13, 195, 49575}}) {
-        SCOPED_TRACE(r.n);
-        modul_tiroka m;
-        load(m, r.n);
-        fake_playground pg(r.n);
-        m.start_search(pg);
-        EXPECT_EQ(finish(m, pg), static_cast<long>(r.lines) + 1);  // a step per line, then the goal
-        EXPECT_EQ(pg.messages, (lines{"Banyak langkah = " + std::to_string(r.moves)}));
-        ASSERT_EQ(pg.langkah.size(), r.lines);
-        EXPECT_EQ(pg.langkah.back().rfind(std::to_string(r.lines) + ".", 0), 0u);
-        EXPECT_EQ(pg.effi.size(), static_cast<std::size_t>(r.moves));
-        EXPECT_TRUE(m.is_solved());
-        EXPECT_FALSE(pg.sign);  // the step before the success is always a move
-    }
-}
-
-namespace {
-// The move kind that a log line of the current path names.
-int kind_of(const std::string& line) {
-    const std::string_view labels[] = {engine::blue_jump_label, engine::red_jump_label,
-                                       engine::blue_roll_label, engine::red_roll_label};
-    for (int kind = 1; kind <= 4; ++kind)
-        if (line.find(labels[kind - 1]) != std::string::npos) return kind;
-    return 0;
-}
-}  // namespace
-
-// After every step of whole runs, the stack read by position gives what the
-// walk from first gives, and below the top it holds the kinds of the moves
-// on the current path (the Effi log). (In a debug build the list checks
-// every read of the search against that walk as well.) The list holds only
-// the path and what was removed since the last append: never more elements
-// than the deepest path so far, plus the removed top and two placeholders.
-TEST(Search, TheStackReadsAsTheWalkAndHoldsOnlyThePath) {
-    for (int n = 1; n <= 10; ++n) {
+// A whole run logs what the recursive search logs, a step a line and one for
+// the goal, and ends on a path of N x (N + 2) moves. From N = 13 on, the log
+// numbers more lines than a 16-bit counter holds.
+TEST(Search, WholeRunsLogWhatTheRecursiveSearchLogs) {
+    for (const int n : {1, 2, 3, 4, 5, 8, 12, 13}) {
         SCOPED_TRACE(n);
         modul_tiroka m;
         load(m, n);
         fake_playground pg(n);
+        recursive_search oracle(n);
+        ASSERT_TRUE(oracle.solve());
         m.start_search(pg);
-        engine::count deepest = 0;
-        std::size_t most_live = 0;
-        long steps = 0;
-        while (pg.search_timer) {
-            step(m, pg);
-            ++steps;
-            const engine::List& stack = *m.move_stack;
-            const engine::count depth =
-                m.step_count < 0 ? static_cast<engine::count>(pg.effi.size()) : m.step_count;
-            deepest = std::max(deepest, depth);
-            for (engine::count d = 0; d <= depth + 2; ++d) {
-                ASSERT_EQ(stack.operator_kurung(d), test_support::walk_from_first(stack, d))
-                    << "step " << steps;
-                if (d < depth) {
-                    ASSERT_EQ(stack.operator_kurung(d), kind_of(pg.effi[d])) << "step " << steps;
-                }
-            }
-            stack.operator_kurung(depth);  // the search's next read starts where its last one ended
-            ASSERT_LE(stack.live_elements(), static_cast<std::size_t>(deepest) + 1 + 1 + 2)
-                << "step " << steps;
-            most_live = std::max(most_live, stack.live_elements());
+        const long steps = finish(m, pg);
+        EXPECT_EQ(pg.langkah, oracle.log);
+        EXPECT_EQ(pg.effi, oracle.path);
+        EXPECT_EQ(steps, static_cast<long>(pg.langkah.size()) + 1);
+        EXPECT_EQ(pg.messages, (lines{"Banyak langkah = " + std::to_string(n * (n + 2))}));
+        EXPECT_TRUE(m.is_solved());
+        EXPECT_FALSE(pg.sign);  // the step before the success is always a move
+        if (n == 12) {
+            EXPECT_EQ(steps, 28505);
         }
-        EXPECT_EQ(pg.messages.size(), 1u);
-        EXPECT_LE(most_live, static_cast<std::size_t>(n * n + 2 * n) + 4);
+        if (n == 13) {
+            EXPECT_GT(pg.langkah.size(), 32767u);
+        }
     }
 }
 

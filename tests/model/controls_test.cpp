@@ -1,4 +1,4 @@
-// The window model's controls: arrays, pictures, clicks, slider, text box, observer, advance.
+// The window model's controls: arrays, the observer, the text box, the list box and its line store.
 #include <gtest/gtest.h>
 
 #include <stdexcept>
@@ -8,22 +8,32 @@
 #include "ui/form/control_array.h"
 #include "ui/form/embedded.h"
 #include "ui/form/form.h"
+#include "ui/form/list_box.h"
 #include "ui/form/text_box.h"
 #include "ui/form/virtual_clock.h"
 
-namespace {
-
+using namespace std::string_literals;
 using texts = std::vector<std::string>;
 
-struct recorder : ui::form_observer {
+namespace {
+
+struct recorder : ui::form_observer, ui::list_listener {
     std::vector<std::pair<const ui::control*, ui::bounds>> changes;  // which, and where it stood
     std::vector<const ui::control*> loaded;
     int form_changes = 0;
+    texts notices;  // of a list box
     void control_changed(ui::control& c, const ui::bounds& before) override {
         changes.emplace_back(&c, before);
     }
     void control_loaded(ui::control& c) override { loaded.push_back(&c); }
     void form_changed() override { ++form_changes; }
+    void before_append(std::size_t row) override { notices.push_back("append " + std::to_string(row)); }
+    void after_append() override { notices.push_back("appended"); }
+    void before_remove(std::size_t first, std::size_t last) override {
+        notices.push_back("remove " + std::to_string(first) + "-" + std::to_string(last));
+    }
+    void after_remove() override { notices.push_back("removed"); }
+    void show_row(std::size_t row) override { notices.push_back("show " + std::to_string(row)); }
 };
 
 class Controls : public ::testing::Test {
@@ -32,6 +42,12 @@ protected:
     ui::form window{"playground", clock, "Vorla 5151", 15225, 10290};
     recorder seen;
 };
+
+texts lines_of(const ui::list_box& list) {
+    texts out;
+    for (std::size_t i = 0; i < list.ListCount(); ++i) out.push_back(list.List(i));
+    return out;
+}
 
 }  // namespace
 
@@ -71,8 +87,8 @@ TEST_F(Controls, ObserverHearsOfVisibleChangesWithTheOldBoundsButNotOfTags) {
     sign.Left(100);  // no change, no notice
     sign.Tag("5");
     marble.Tag("3");
-    pause.Picture(
-        {ui::picture_origin::file, "pauseclick.jpg", 20, 11});  // an image box takes the size of its picture
+    // An image box takes the size of its picture, 15 twips a pixel.
+    pause.Picture({ui::picture_origin::file, "pauseclick.jpg", 20, 11});
     EXPECT_EQ((std::vector<float>{pause.Left(), pause.Top(), pause.Width(), pause.Height()}),
               (std::vector<float>{8760, 4320, 300, 165}));
     ASSERT_EQ(seen.changes.size(), 2u);
@@ -91,43 +107,60 @@ TEST_F(Controls, ObserverHearsOfVisibleChangesWithTheOldBoundsButNotOfTags) {
     EXPECT_EQ(seen.form_changes, 1);
 }
 
-TEST_F(Controls, DisabledButtonsIgnoreClicksAndTheSliderClamps) {
-    ui::image pause(window, "pause", {8760, 4320, 720, 615}, ui::embedded_face("pause"),
-                    ui::image_use::button);
-    ui::command_button proses(window, "cmdProses", {0, 0, 1000, 400}, "Proses");
-    int clicks = 0;
-    pause.Click = [&] { ++clicks; };
-    proses.Click = [&] { clicks += 10; };
-    for (bool enabled : {true, false, true}) {
-        pause.Enabled(enabled);
-        proses.Enabled(enabled);
-        pause.user_click();
-        proses.user_click();
+// Removals by index tell the listener around the change and clear a selection they take; an index
+// past the end, the line count included, is refused without a word.
+TEST_F(Controls, ListBoxRemovesWhatItHoldsAndTellsItsListener) {
+    const struct {
+        const char* action;
+        std::size_t index;
+        int selected;
+        texts lines;
+        int selected_after;
+        texts notices;
+    } rows[] = {
+        {"RemoveItem", 3, 2, {"1.a", "2.b", "3.c"}, 2, {}},
+        {"RemoveItem", 1, 2, {"1.a", "3.c"}, -1, {"remove 1-1", "removed"}},
+        {"RemoveItem", 2, 1, {"1.a", "2.b"}, 1, {"remove 2-2", "removed"}},
+        {"RemoveItem", 0, 0, {"2.b", "3.c"}, -1, {"remove 0-0", "removed"}},
+        {"RemoveItemsFrom", 1, 1, {"1.a"}, -1, {"remove 1-2", "removed"}},
+        {"RemoveItemsFrom", 3, 0, {"1.a", "2.b", "3.c"}, 0, {}},
+        {"show_line", 2, -1, {"1.a", "2.b", "3.c"}, -1, {"show 2"}},
+        {"show_line", 3, -1, {"1.a", "2.b", "3.c"}, -1, {}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.action + " "s + std::to_string(row.index));
+        ui::list_box list(window, "langkah", {240, 3000, 2295, 2595});
+        list.listen(&seen);
+        seen.notices.clear();
+        for (const char* line : {"1.a", "2.b", "3.c"}) list.AddItem(line);
+        EXPECT_EQ(seen.notices,
+                  (texts{"append 0", "appended", "append 1", "appended", "append 2", "appended"}));
+        seen.notices.clear();
+        list.ListIndex(row.selected);
+        if (row.action == "RemoveItem"s) list.RemoveItem(row.index);
+        if (row.action == "RemoveItemsFrom"s) list.RemoveItemsFrom(row.index);
+        if (row.action == "show_line"s) list.show_line(row.index);
+        EXPECT_EQ(lines_of(list), row.lines);
+        EXPECT_EQ(list.ListIndex(), row.selected_after);
+        EXPECT_EQ(seen.notices, row.notices);
     }
-    EXPECT_EQ(clicks, 22);
-
-    ui::slider speed(window, "Kecepatan", {5520, 1560, 3615, 375}, 0, 1000, 20, 1, 5);
-    std::vector<int> values;
-    speed.Change = [&] { values.push_back(speed.Value()); };
-    for (int v : {50, 50, 5000, 1001, -3}) speed.Value(v);
-    EXPECT_EQ(values, (std::vector<int>{50, 1000, 0}));  // only real changes are reported
 }
 
-// Edits through the start dialog, at random and against an oracle: the fuzz test. Here what it cannot reach.
+// Edits through the start dialog are checked at random against an oracle (the dialog's fuzz test);
+// here what the dialog's own KeyPress cannot show: a key replaced, and Change only for a new text.
 TEST_F(Controls, TextBoxKeyPressMayDropOrReplaceAndChangeFollowsTheText) {
     ui::text_box box(window, "txtJmlBola", {0, 0, 1000, 300});
     texts changes;
     box.Change = [&] { changes.push_back(box.Text()); };
     box.KeyPress = [&](char32_t& key) {
-        if (key == 'x')
-            key = 0;  // dropped
-        else if (key == 'a')
-            key = '4';  // replaced
+        if (key == 'x') key = 0;    // dropped
+        if (key == 'a') key = '4';  // replaced
     };
     for (char32_t key : {U'1', U'x', U'a', ui::key_enter, ui::key_backspace}) box.type(key);
     box.Text("12345");  // set by code: Change too, and the caret goes to the end
     EXPECT_EQ(box.SelStart(), 5u);
-    box.edit("7", 9);  // a paste or cut by the platform's editor
+    box.Text("12345");  // the same text: no Change
+    box.edit("7", 9);   // a paste or cut by the platform's editor, the caret past the end
     EXPECT_EQ(box.SelStart(), 1u);
     EXPECT_EQ(changes, (texts{"1", "14", "1", "12345", "7"}));
 }
@@ -137,17 +170,23 @@ TEST_F(Controls, TextBoxCountsUtf16UnitsKeepsUtf8AndHoldsWhatThePlatformCan) {
     int changes = 0;
     box.Change = [&] { ++changes; };
     box.type('1');
-    box.type(0x1F600);  // beyond U+FFFF: four bytes, two characters
+    box.type(0x1F600);  // beyond U+FFFF: four bytes, two units
     box.type(0xE9);
     box.type(0x7F);  // DEL types nothing
     EXPECT_EQ(box.Text(), "1\U0001F600\u00e9");
     EXPECT_EQ(box.length(), 4u);
     EXPECT_EQ(box.SelStart(), 4u);
-    box.select(2, 1);  // inside the pair: the whole character
-    EXPECT_EQ(box.SelStart(), 1u);
-    EXPECT_EQ(box.SelLength(), 2u);
+    // A selection that starts or ends inside the pair takes the whole character; it stays within the text.
+    const struct {
+        std::size_t start, length, sel_start, sel_length;
+    } selections[] = {{2, 1, 1, 2}, {0, 2, 0, 3}, {2, 2, 1, 3}, {3, 9, 3, 1}, {9, 1, 4, 0}};
+    for (const auto& s : selections) {
+        box.select(s.start, s.length);
+        EXPECT_EQ((std::vector<std::size_t>{box.SelStart(), box.SelLength()}),
+                  (std::vector<std::size_t>{s.sel_start, s.sel_length}))
+            << s.start << "+" << s.length;
+    }
     box.select(2, 2);
-    EXPECT_EQ(box.SelLength(), 3u);
     box.type('5');
     EXPECT_EQ(box.Text(), "15");
     EXPECT_EQ(changes, 4);
@@ -159,9 +198,51 @@ TEST_F(Controls, TextBoxCountsUtf16UnitsKeepsUtf8AndHoldsWhatThePlatformCan) {
 
     const std::string full(ui::text_box::max_length - 1, '7');
     EXPECT_TRUE(box.edit(full, full.size()));
-    box.type(0x1F600);  // two characters where only one is free
+    box.type(0x1F600);  // two units where only one is free
     EXPECT_EQ(box.Text(), full);
+    EXPECT_FALSE(box.edit(full + "77", 0));
     EXPECT_EQ(changes, 5);
+}
+
+// Leading zeros, numbers at and past 32 bits, lines without a number, and
+// thousands of tails shared between lines with different numbers; erasures.
+TEST(LineStore, EveryLineComesBackExactlyAsStored) {
+    texts lines{"1.Blue roll (1,2)",
+                "",
+                "0",
+                "00",
+                "007abc",
+                "0.Red jump (3,1)",
+                "abc",
+                " 12",
+                "-5",
+                "+5",
+                "12",
+                "4294967294x",
+                "4294967295x",
+                "4294967296",
+                "99999999999999999999x",
+                "12345678901234567890.Backtrack (1,2)",
+                "7\0tail"s,
+                "3\xC3\xA9",
+                ".Blue roll (1,2)",
+                "65535.Blue roll (1,2)",
+                "1.Blue roll (1,2)"};
+    for (int i = 1; i <= 20000; ++i)
+        lines.push_back(std::to_string(i) + (i % 3 ? ".Blue roll (" : ".Backtrack (") +
+                        std::to_string(i % 97) + "," + std::to_string(i % 89) + ")");
+    ui::line_store store;
+    for (const auto& line : lines) store.push_back(line);
+    texts back;
+    for (std::size_t i = 0; i < store.size(); ++i) back.push_back(store.at(i));
+    EXPECT_EQ(back, lines);
+
+    ui::line_store five;
+    for (const char* line : {"1.a", "2.b", "3.c", "4.d", "5.e"}) five.push_back(line);
+    for (const std::size_t at : {4, 1, 0, 7}) five.erase(at);  // at the end, in the middle, past the end
+    five.push_back("2.b");                                     // a tail seen before, now after erasures
+    EXPECT_EQ((texts{five.at(0), five.at(1), five.at(2)}), (texts{"3.c", "4.d", "2.b"}));
+    EXPECT_EQ(five.size(), 3u);
 }
 
 TEST(Geometry, AdvanceAlwaysMakesProgress) {

@@ -1,5 +1,10 @@
-// The start dialog: filtering typed keys, the range of N, and the hand-over to the playground.
+// The start dialog: the keys it lets through, the counts it reads, the hand-over, and a random driver.
 #include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <random>
+#include <string>
+#include <vector>
 
 #include "ui/program/headless.h"
 
@@ -13,21 +18,24 @@ protected:
     bool proses_enabled() { return s.utama().cmdProses.Enabled(); }
 };
 
+// Of what is typed, digits, Backspace and Enter go in; every other character beeps and stays out.
 TEST_F(StartDialog, OnlyDigitsBackspaceAndEnterPassAndEnterNeedsProses) {
     EXPECT_FALSE(proses_enabled());
     s.type("\r");  // nothing typed yet: Proses is disabled
     EXPECT_EQ(s.app.playground(), nullptr);
-    s.type("a");
-    EXPECT_EQ(text(), "");
-    s.type("1");
+    const struct {
+        char32_t key;
+        const char* text;
+        int beeps;
+    } keys[] = {{'a', "", 1},    {'1', "1", 1},   {' ', "1", 2},  {'-', "1", 3},  {'+', "1", 4},
+                {'.', "1", 5},   {0x1b, "1", 6},  {0x16, "1", 7}, {0x7f, "1", 8}, {0xE9, "1", 9},
+                {'\t', "1", 10}, {'2', "12", 10}, {'\b', "1", 10}};  // Escape, Ctrl+V, DEL, é, Tab
+    for (const auto& k : keys) {
+        s.utama().txtJmlBola.type(k.key);
+        EXPECT_EQ(text(), k.text) << static_cast<long>(k.key);
+        EXPECT_EQ(s.beeps, k.beeps) << static_cast<long>(k.key);
+    }
     EXPECT_TRUE(proses_enabled());
-    // Space, signs, a point, Escape and the clipboard shortcut Ctrl+V.
-    s.type(
-        " -+.\x1b\x16"
-        "2\b");
-    EXPECT_EQ(s.beeps, 7);  // digits and backspace pass quietly
-    EXPECT_EQ(text(), "1");
-
     s.utama().cmdProses.Enabled(false);  // Enter presses Proses only while it is enabled
     s.type("\r");
     EXPECT_EQ(s.app.playground(), nullptr);
@@ -36,7 +44,7 @@ TEST_F(StartDialog, OnlyDigitsBackspaceAndEnterPassAndEnterNeedsProses) {
 TEST(CountIn, ReadsWholeNumbersFromOneTo31999WithLeadingZeros) {
     EXPECT_EQ(start::count_in("1"), 1);
     EXPECT_EQ(start::count_in("00031999"), 31999);
-    for (const char* no_count : {"", "0", "000", "32000", "100000", "abc", "-5", " 5",
+    for (const char* no_count : {"", "0", "000", "32000", "100000", "abc", "-5", " 5", "5 ", "+5",
                                  "65537",       // would wrap to 1 in 16 bits
                                  "4294967301",  // would wrap to 5 in 32 bits
                                  "99999999999999999999"})
@@ -62,4 +70,176 @@ TEST_F(StartDialog, EnterOpensThePlaygroundAndResetShowsAFreshDialog) {
     EXPECT_EQ(s.app.state().ball_count, 1);
 }
 
+// A character as a key and as UTF-8. Digits, then signs, Escape, Ctrl+V, DEL, Tab, letters from afar,
+// digits that are not ASCII and characters beyond U+FFFF: all of these beep when typed.
+struct character {
+    char32_t key;
+    std::string utf8;
+    std::size_t units() const { return utf8.size() == 4 ? 2 : 1; }  // UTF-16 code units
+};
+const std::vector<character> digits = {{'0', "0"}, {'1', "1"}, {'3', "3"}, {'7', "7"}, {'9', "9"}};
+const std::vector<character> others = {{' ', " "},
+                                       {'-', "-"},
+                                       {'.', "."},
+                                       {0x1b, "\x1b"},
+                                       {0x16, "\x16"},
+                                       {0x7f, "\x7f"},
+                                       {'\t', "\t"},
+                                       {0xE9, "\u00e9"},
+                                       {0x663, "\u0663"},
+                                       {0xFF11, "\uff11"},
+                                       {0x200B, "\u200b"},
+                                       {0x1F600, "\U0001F600"},
+                                       {0x1D7D9, "\U0001D7D9"}};
+
+constexpr std::size_t most = ui::text_box::max_length;
+
+// Random keys, pastes, selections and Enter on the dialog, against the box's text kept as a list of
+// whole characters: the oracle for every edit.
+class driver {
+public:
+    explicit driver(unsigned seed) : random_(seed) {}
+
+    void step() {
+        ui::text_box& box = s_.utama().txtJmlBola;
+        const std::size_t from = index_of(box.SelStart()), to = index_of(box.SelStart() + box.SelLength());
+        const bool had_text = !text_.empty();
+        const int pick = between(0, 99);
+        if (pick < 50) {  // a key: digits are typed unless the box is full, Backspace deletes, the rest beep
+            const int kind = between(0, 9);
+            if (kind < 5) {
+                const character& c = digits[static_cast<std::size_t>(between(0, 4))];
+                box.type(c.key);
+                if (units(0, text_.size()) - units(from, to) < most) splice(from, to, {c});
+            } else if (kind < 7) {
+                box.type(ui::key_backspace);
+                if (from != to)
+                    splice(from, to, {});
+                else if (from > 0)
+                    splice(from - 1, from, {});
+            } else {
+                box.type(any_other().key);
+                ++beeps_;
+            }
+        } else if (pick < 70) {  // a paste over the selection or the whole text, cut to what fits
+            const std::size_t at = between(0, 1) ? from : 0,
+                              end = at == 0 && between(0, 1) ? text_.size() : to;
+            std::vector<character> pasted;
+            const std::size_t room = most - (units(0, text_.size()) - units(at, end));
+            const int kind = between(0, 9);
+            if (kind < 4) {  // a count near the bounds, or one a 16- or 32-bit reading would wrap into range
+                static const char* const near[] = {"0",     "1",     "007",   "31998",
+                                                   "31999", "32000", "65537", "4294967301"};
+                for (const char* d = near[between(0, 7)]; *d && pasted.size() < room; ++d)
+                    pasted.push_back({static_cast<char32_t>(*d), {*d}});
+            }
+            // Else up to six characters, or 40,000 of which a few are not ASCII.
+            const std::size_t want = kind < 4    ? 0
+                                     : kind == 4 ? 40000
+                                                 : static_cast<std::size_t>(between(0, 6));
+            for (std::size_t n = 0; n < want;) {
+                const character& c =
+                    kind < 7 && between(0, 7) ? digits[static_cast<std::size_t>(between(0, 4))] : any_other();
+                if (n + c.units() > room) break;
+                pasted.push_back(c);
+                n += c.units();
+            }
+            splice(at, end, pasted);
+            ASSERT_TRUE(box.edit(joined(), units(0, at + pasted.size())));
+        } else if (pick < 90) {  // a selection or a caret move, even past the end
+            const auto anywhere = [&] {
+                return static_cast<std::size_t>(between(0, static_cast<int>(box.length()) + 2));
+            };
+            box.select(anywhere(), between(0, 2) == 0 ? 0 : anywhere());
+        } else if (pick < 96) {
+            enter();
+            return;
+        } else {  // what the platform's box could never hold or show is refused
+            ASSERT_FALSE(box.edit(between(0, 1) ? std::string(most + 1, '1') : box.Text() + "\xC3", 0));
+        }
+        if (text_.empty() && had_text) text_ = {digits[0]};  // an emptied box reads "0"
+        check();
+    }
+
+    int opened() const { return opened_; }
+
+private:
+    int between(int low, int high) { return std::uniform_int_distribution<int>(low, high)(random_); }
+    const character& any_other() {
+        return others[static_cast<std::size_t>(between(0, static_cast<int>(others.size()) - 1))];
+    }
+    std::size_t units(std::size_t from, std::size_t to) const {
+        std::size_t n = 0;
+        for (std::size_t i = from; i < to; ++i) n += text_[i].units();
+        return n;
+    }
+    // The character at a position in UTF-16 units; the box keeps its selection on whole characters.
+    std::size_t index_of(std::size_t position) const {
+        std::size_t i = 0;
+        for (std::size_t n = 0; i < text_.size() && n < position; ++i) n += text_[i].units();
+        return i;
+    }
+    void splice(std::size_t from, std::size_t to, const std::vector<character>& with) {
+        text_.erase(text_.begin() + static_cast<long>(from), text_.begin() + static_cast<long>(to));
+        text_.insert(text_.begin() + static_cast<long>(from), with.begin(), with.end());
+    }
+    std::string joined() const {
+        std::string out;
+        for (const character& c : text_) out += c.utf8;
+        return out;
+    }
+
+    // Proses opens the playground for the N the box shows, and reset brings back an empty dialog.
+    void enter() {
+        const auto n = start::count_in(s_.utama().txtJmlBola.Text());
+        s_.type("\r");
+        if (!n) {
+            ASSERT_NE(s_.app.utama(), nullptr) << "Enter without a count opened the playground";
+            return;
+        }
+        ASSERT_EQ(s_.app.playground(), s_.app.window());
+        EXPECT_EQ(s_.app.state().ball_count, *n);
+        ++opened_;
+        s_.settle();
+        s_.playground().reset.user_click();
+        s_.settle();
+        ASSERT_NE(s_.app.utama(), nullptr);
+        text_.clear();
+        check();
+    }
+
+    // The text is the oracle's, so valid UTF-8; its length, the selection, Proses and the beeps agree.
+    void check() {
+        const ui::text_box& box = s_.utama().txtJmlBola;
+        ASSERT_EQ(box.Text(), joined());
+        ASSERT_EQ(box.length(), units(0, text_.size()));
+        ASSERT_LE(box.length(), most);
+        ASSERT_LE(box.SelStart() + box.SelLength(), box.length());
+        ASSERT_EQ(s_.utama().cmdProses.Enabled(), start::count_in(box.Text()).has_value())
+            << box.Text().substr(0, 40);
+        ASSERT_EQ(s_.beeps, beeps_);
+    }
+
+    program::headless_session s_;
+    std::mt19937 random_;
+    std::vector<character> text_;
+    int beeps_ = 0;
+    int opened_ = 0;
+};
+
 }  // namespace
+
+TEST(StartDialogFuzz, EveryGestureKeepsTheTextTheButtonAndTheCountInStep) {
+    const char* steps = std::getenv("MARBLE_FUZZ_STEPS");  // a longer run than CI's, when asked for
+    int opened = 0;
+    for (unsigned seed : {1u, 2u, 3u, 4u}) {
+        driver d(seed);
+        for (int i = 0, n = steps ? std::atoi(steps) : 1500; i < n; ++i) {
+            SCOPED_TRACE("seed " + std::to_string(seed) + " step " + std::to_string(i));
+            d.step();
+            if (::testing::Test::HasFatalFailure()) return;
+        }
+        opened += d.opened();
+    }
+    EXPECT_GT(opened, 0);  // the driver did reach the playground
+}

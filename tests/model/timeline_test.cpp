@@ -25,12 +25,11 @@ std::string digest(program::headless_session& s) {
     out << " hole " << m.hole << " steps " << m.step_count << " stack";
     for (engine::count d = 0; d <= m.step_count; ++d) out << ' ' << m.move_stack->operator_kurung(d);
     out << " anim " << m.anim_kind << " ball " << m.moving_ball << " lines " << m.log_count << ' '
-        << m.path_count << " speed " << m.speed << " timers " << pg.loop_utama.Enabled()
-        << pg.Timer1.Enabled();
+        << m.path_count;
+    out << " speed " << m.speed << " timers " << pg.loop_utama.Enabled() << pg.Timer1.Enabled();
     for (const ui::control* c : pg.controls()) {
-        out << '\n'
-            << c->name() << ' ' << c->Left() << ' ' << c->Top() << ' ' << c->Width() << ' ' << c->Height()
-            << ' ' << c->Visible() << c->Enabled() << " [" << c->Tag() << ']';
+        out << '\n' << c->name() << ' ' << c->Left() << ' ' << c->Top() << ' ' << c->Width() << ' ';
+        out << c->Height() << ' ' << c->Visible() << c->Enabled() << " [" << c->Tag() << ']';
         switch (c->kind()) {
         case ui::control_kind::label: out << static_cast<const ui::label*>(c)->Caption(); break;
         case ui::control_kind::shape: out << static_cast<const ui::shape*>(c)->BackColor(); break;
@@ -47,8 +46,7 @@ std::string digest(program::headless_session& s) {
     return out.str();
 }
 
-// What a user sees from now on: every line of langkah, the frames of every
-// movement, the message.
+// What a user sees from now on: every line of langkah, the frames of every movement, the message.
 struct recorder : ui::list_listener {
     explicit recorder(program::headless_session& session)
         : s(session), pg(session.playground()), frame(pg.Timer1.Timer) {
@@ -109,56 +107,45 @@ std::string enabled_entries(search_view::playground& pg) {
 }
 
 // In each state of a run, the menu offers exactly the gestures that act, and
-// a gesture it does not offer changes nothing.
+// a gesture it does not offer changes nothing. Each state is reached by a
+// script: clicks on play and pause, ".", and running the clock until a marble
+// moves, until the run pauses, or to the goal.
 TEST(Timeline, TheMenuOffersWhatActsAndTheRestChangesNothing) {
-    struct row {
-        const char* state;
-        std::function<void(program::headless_session&)> reach;
+    const struct {
+        const char* script;
         const char* offered;
+    } rows[] = {
+        {"", "Play, Step, Reset"},
+        {"play", "Pause, Reset"},
+        {"play moving", "Pause, Reset"},
+        {"play pause", "Resume, Step, Reset"},
+        {". paused", "Resume, Step, Step back, Go to the selected line, Reset"},
+        {"play goal", "Step back, Go to the selected line, Reset"},
     };
-    const auto until = [](auto done) {
-        return [done](program::headless_session& s) {
-            ASSERT_TRUE(run_until(s, [&] { return done(s.playground()); }));
-        };
-    };
-    const row rows[] = {
-        {"ready", [](auto&) {}, "Play, Step, Reset"},
-        {"waiting for the next step", [](auto& s) { s.playground().play.user_click(); }, "Pause, Reset"},
-        {"animating",
-         [&](auto& s) {
-             s.playground().play.user_click();
-             until([](auto& pg) { return pg.Timer1.Enabled(); })(s);
-         },
-         "Pause, Reset"},
-        {"paused before the first step",
-         [](auto& s) {
-             s.playground().play.user_click();
-             s.playground().pause.user_click();
-         },
-         "Resume, Step, Reset"},
-        {"paused after a step",
-         [&](auto& s) {
-             s.playground().step_key();
-             until([](auto& pg) { return pg.resume1.Enabled(); })(s);
-         },
-         "Resume, Step, Step back, Go to the selected line, Reset"},
-        {"finished",
-         [](auto& s) {
-             s.playground().play.user_click();
-             ASSERT_TRUE(run_to_success(s));
-         },
-         "Step back, Go to the selected line, Reset"},
-    };
-    for (const row& r : rows) {
-        SCOPED_TRACE(r.state);
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.script);
         for (std::size_t entry = 0;; ++entry) {
             program::headless_session s;
             s.open_playground(2);
-            r.reach(s);
             search_view::playground& pg = s.playground();
+            std::istringstream script(row.script);
+            for (std::string word; script >> word;) {
+                if (word == "play")
+                    pg.play.user_click();
+                else if (word == "pause")
+                    pg.pause.user_click();
+                else if (word == ".")
+                    pg.step_key();
+                else  // the clock runs until a marble moves, the run pauses, or the goal
+                    ASSERT_TRUE(run_until(s, [&] {
+                        return word == "moving"   ? pg.Timer1.Enabled()
+                               : word == "paused" ? pg.resume1.Enabled()
+                                                  : !s.messages.empty();
+                    })) << word;
+            }
             if (pg.langkah.ListCount() > 0) pg.langkah.ListIndex(0);
             if (entry == 0) {
-                EXPECT_EQ(enabled_entries(pg), r.offered);
+                EXPECT_EQ(enabled_entries(pg), row.offered);
             }
             if (entry == pg.context_menu().size()) break;
             const auto& gesture = pg.context_menu()[entry];

@@ -1,4 +1,4 @@
-// A playground for engine tests: numbered cell tags, the two logs, timers, sign and message.
+// A playground that records what the engine asks of it: numbered cell tags, both logs, timers, sign, message.
 #pragma once
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-// Every scheduler keeps the timers' rules (virtual clock, real-time schedule); and the real-time pace.
+// Timers on both schedulers (virtual clock, real-time schedule): their rules, the frame pace, stalls.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -18,6 +18,7 @@
 namespace {
 
 using ticks = std::vector<std::pair<std::string, long>>;  // what ran, and when (ms)
+using names = std::vector<std::string>;
 constexpr std::int64_t ms = 1'000'000;
 
 // The tools' clock.
@@ -140,6 +141,29 @@ TYPED_TEST(Scheduler, ATimerOfNoIntervalOrDestroyedNeverTicks) {
     EXPECT_TRUE(this->on.idle());
 }
 
+TEST(VirtualClock, StepsOneEventAtATimeAndStopsAtTheDeadlineOrWhenDone) {
+    ui::virtual_clock clock;
+    ui::form window{"playground", clock, "", 1000, 1000};
+    ui::timer a(window, "a", 30);
+    std::vector<long> at;
+    a.Timer = [&] { at.push_back(static_cast<long>(clock.now())); };
+    EXPECT_FALSE(clock.step());  // nothing to run
+    a.Enabled(true);
+    clock.post([&] { at.push_back(-1); });
+    EXPECT_TRUE(clock.step());  // the task only: time stands
+    EXPECT_EQ(at, (std::vector<long>{-1}));
+    EXPECT_EQ(clock.now(), 0);
+    EXPECT_FALSE(clock.run_until([] { return false; }, 89));  // the tick due at 90 waits
+    EXPECT_EQ(at, (std::vector<long>{-1, 30, 60}));
+    EXPECT_EQ(clock.now(), 60);
+    EXPECT_TRUE(clock.run_until([&] { return at.size() == 4; }, 1000));
+    EXPECT_EQ(clock.now(), 90);
+    EXPECT_FALSE(clock.idle());
+    a.Enabled(false);
+    EXPECT_TRUE(clock.idle());
+}
+
+namespace {
 // The real-time schedule alone: the frame pace, latency, stalls, nesting.
 class RealTimeSchedule : public ::testing::Test {
 protected:
@@ -148,7 +172,19 @@ protected:
     static std::int64_t frame_time(std::int64_t k) {
         return k * ui::real_time_schedule::second / ui::real_time_schedule::frames_per_second;
     }
+    // Runs what is due at each of these times; what ran, a wake-up at a time.
+    std::vector<names> wake_at(std::initializer_list<std::int64_t> times, names& seen) {
+        std::vector<names> out;
+        for (const std::int64_t t : times) {
+            on.time.ns = t;
+            seen.clear();
+            on.schedule.run_due();
+            out.push_back(seen);
+        }
+        return out;
+    }
 };
+}  // namespace
 
 TEST_F(RealTimeSchedule, ATimerShorterThanAFrameTicksOncePerFrame) {
     ui::timer one(window, "Timer1", 1), sixteen(window, "sixteen", 16), seventeen(window, "seventeen", 17);
@@ -156,9 +192,7 @@ TEST_F(RealTimeSchedule, ATimerShorterThanAFrameTicksOncePerFrame) {
     one.Timer = [&] { frames.push_back(on.time.ns); };
     sixteen.Timer = [&] { sixteens.push_back(on.time.ns); };
     seventeen.Timer = [&] { seventeens.push_back(on.time.ns); };
-    one.Enabled(true);
-    sixteen.Enabled(true);
-    seventeen.Enabled(true);
+    for (ui::timer* t : {&one, &sixteen, &seventeen}) t->Enabled(true);
     on.run_to(1000);
     ASSERT_EQ(frames.size(), 60u);
     for (std::size_t k = 0; k < frames.size(); ++k)
@@ -193,44 +227,31 @@ TEST_F(RealTimeSchedule, AHandOverKeepsThePaceWhateverTheWakeUpLatency) {
         EXPECT_EQ(steps[n], (30 + 80 * static_cast<std::int64_t>(n)) * ms + on.late);
 }
 
-TEST_F(RealTimeSchedule, AfterAStallTheScheduleSlipsAndALateFrameCatchesUpOneTickAtATime) {
-    ui::timer step(window, "loop_utama", 30);
-    int steps = 0;
-    step.Timer = [&] { ++steps; };
+// A tick found more than three frames late slips its timer's schedule to now; a late wake-up runs
+// each timer at most once, so a late frame catches up one tick at a time, and a final frame that
+// hands over to a step has that step start the next movement only at the next wake-up.
+TEST_F(RealTimeSchedule, AfterAStallTheScheduleSlipsAndALateWakeUpTicksEachTimerOnce) {
+    ui::timer step(window, "step", 30);
+    names seen;
+    step.Timer = [&] { seen.push_back("step"); };
     step.Enabled(true);
-    on.time.ns = 530 * ms;  // due at 30, and the machine was busy for half a second
-    on.schedule.run_due();
-    EXPECT_EQ(steps, 1);
+    // Due at 30, and the machine was busy for half a second; then 20 ms late is not a stall.
+    EXPECT_EQ(wake_at({530 * ms}, seen), (std::vector<names>{{"step"}}));
     EXPECT_EQ(on.schedule.next_wake(), 560 * ms);
-    on.time.ns = 580 * ms;  // 20 ms late is not a stall: the schedule stays
-    on.schedule.run_due();
-    EXPECT_EQ(steps, 2);
+    EXPECT_EQ(wake_at({580 * ms}, seen), (std::vector<names>{{"step"}}));
     EXPECT_EQ(on.schedule.next_wake(), 590 * ms);
     step.Enabled(false);
 
-    ui::timer frame(window, "Timer1", 1);
-    int frames = 0;
-    frame.Timer = [&] { ++frames; };
+    ui::timer frame(window, "frame", 1);
+    frame.Timer = [&] { seen.push_back("frame"); };
     const std::int64_t start = on.time.ns;
     frame.Enabled(true);
-    on.time.ns = start + frame_time(1) + 40 * ms;  // two frames and a bit late
-    std::vector<int> per_wake_up;
-    for (int wake = 0; wake < 4; ++wake) {
-        const int before = frames;
-        on.schedule.run_due();
-        per_wake_up.push_back(frames - before);
-    }
-    EXPECT_EQ(per_wake_up, (std::vector<int>{1, 1, 1, 0}));
+    const std::int64_t late = start + frame_time(1) + 40 * ms;  // two frames and a bit late
+    EXPECT_EQ(wake_at({late, late, late, late}, seen),
+              (std::vector<names>{{"frame"}, {"frame"}, {"frame"}, {}}));
     EXPECT_EQ(on.schedule.next_wake(), start + frame_time(4));
-}
+    frame.Enabled(false);
 
-TEST_F(RealTimeSchedule, ATimerSwitchedOffAndOnInALateWakeUpTicksOnceInIt) {
-    // The final frame of a movement hands over to a step, and the step starts
-    // the next movement: a wake-up 48 ms late (not yet a stall) finds both the
-    // step and the next frame due, but the frame waits for the next wake-up,
-    // so the arrival is painted before the marble moves on.
-    ui::timer step(window, "loop_utama", 30), frame(window, "Timer1", 1);
-    std::vector<std::string> seen;
     frame.Timer = [&] {
         seen.push_back("frame");
         frame.Enabled(false);
@@ -242,17 +263,14 @@ TEST_F(RealTimeSchedule, ATimerSwitchedOffAndOnInALateWakeUpTicksOnceInIt) {
         step.Enabled(false);
     };
     frame.Enabled(true);
-    on.time.ns = frame_time(1) + 48 * ms;
-    on.schedule.run_due();
-    EXPECT_EQ(seen, (std::vector<std::string>{"frame", "step"}));
-    on.schedule.run_due();
-    EXPECT_EQ(seen, (std::vector<std::string>{"frame", "step", "frame"}));
+    const std::int64_t behind = on.time.ns + frame_time(1) + 48 * ms;  // not yet a stall
+    EXPECT_EQ(wake_at({behind, behind}, seen), (std::vector<names>{{"frame", "step"}, {"frame"}}));
 }
 
 TEST_F(RealTimeSchedule, ATickRunsToItsEndBeforeTheNextTick) {
     // A handler that opens a modal box runs a nested event loop, which wakes the schedule.
     ui::timer a(window, "a", 30), b(window, "b", 30);
-    std::vector<std::string> seen;
+    names seen;
     a.Timer = [&] {
         seen.push_back("a begins");
         on.schedule.run_due();
@@ -266,5 +284,5 @@ TEST_F(RealTimeSchedule, ATickRunsToItsEndBeforeTheNextTick) {
     a.Enabled(true);
     b.Enabled(true);
     on.run_to(30);
-    EXPECT_EQ(seen, (std::vector<std::string>{"a begins", "a ends", "b"}));
+    EXPECT_EQ(seen, (names{"a begins", "a ends", "b"}));
 }
