@@ -1,18 +1,29 @@
-// The stepwise search: whole runs against a recursive search and the documented counts, and steps undone.
+// modul_tiroka: the goal, a move far out on the track, and whole runs against a recursive search.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
 #include "logging_playground.h"
 
 using engine::modul_tiroka;
+using engine::small;
 using test_support::board;
 using test_support::lines;
 using test_support::load;
+using cells = std::vector<small>;
 
 namespace {
 using fake_playground = test_support::logging_playground;
+
+// Puts the cells on the board, then the slot that stays 0, and finds the hole.
+void place(modul_tiroka& m, cells board) {
+    m.ball_count = static_cast<small>(board.size() / 2);
+    m.hole = static_cast<engine::cell>(std::find(board.begin(), board.end(), 0) - board.begin());
+    board.push_back(0);
+    m.board = std::move(board);
+}
 
 // One tick of the search timer, then what the animation's last frame does:
 // frame timer off, search timer on. The success starts no animation, so the
@@ -78,44 +89,46 @@ struct recursive_search {
 };
 }  // namespace
 
-TEST(Search, OneMarbleASideStepByStep) {
+TEST(Rules, OnlyTheExchangedPositionIsTheGoalAndItAdmitsNoMove) {
     modul_tiroka m;
-    load(m, 1);
-    fake_playground pg(1);
-    m.search_step(pg);  // before the start the stack is empty: no move, and no spinning
-    EXPECT_TRUE(pg.langkah.empty());
-    EXPECT_FALSE(pg.frame_timer || pg.search_timer);
-    m.start_search(pg);
-    const auto stack = [&] {
-        std::vector<int> infos;
-        for (int depth = 0; depth < 4; ++depth) infos.push_back(m.move_stack->operator_kurung(depth));
-        return infos;
-    };
-    EXPECT_TRUE(pg.search_timer);
-    for (const char* expected : {"_BR", "RB_", "R_B"}) {
-        step(m, pg);
-        EXPECT_EQ(board(m), expected);
+    for (int n = 1; n <= 3; ++n) {
+        cells goal(2 * n + 1, 1);
+        std::fill_n(goal.begin(), n, small{-1});
+        goal[n] = 0;
+        load(m, n);
+        EXPECT_FALSE(m.is_solved());
+        place(m, goal);
+        EXPECT_TRUE(m.is_solved());
+        for (small kind = 1; kind <= 4; ++kind) EXPECT_FALSE(m.can_move(kind)) << kind;
+        for (int c = 0; c <= 2 * n; ++c)
+            for (const small other : {small{-1}, small{0}, small{1}}) {
+                if (goal[c] == other) continue;
+                cells changed = goal;
+                changed[c] = other;
+                place(m, changed);
+                EXPECT_FALSE(m.is_solved()) << "N " << n << ", cell " << c << " = " << other;
+            }
     }
-    EXPECT_EQ(m.step_count, 3);
-    EXPECT_EQ(stack(), (std::vector<int>{3, 2, 3, 0}));
-
-    step(m, pg);  // the goal: the search timer goes off before the message, pause after it
-    EXPECT_EQ(pg.messages, (lines{"Banyak langkah = 3"}));
-    EXPECT_FALSE(pg.search_timer_at_message);
-    EXPECT_TRUE(pg.finished);
-    EXPECT_EQ(stack(), (std::vector<int>{3, 2, 3, engine::missing}));  // the exhausted top has gone
-
-    pg.search_timer = true;  // ticks that slip through change nothing
-    m.search_step(pg);
-    m.search_step(pg);
-    EXPECT_EQ(board(m), "R_B");
-    EXPECT_EQ(pg.langkah.size() + pg.messages.size(), 4u);
-    EXPECT_FALSE(pg.frame_timer);
 }
 
-// A whole run logs what the recursive search logs, a step a line and one for
-// the goal, and ends on a path of N x (N + 2) moves. From N = 13 on, the log
-// numbers more lines than a 16-bit counter holds.
+TEST(Moves, FarEndOfALongTrackNumbersPastSixteenBits) {
+    // Red marble 39999 has already gone to the middle; marble 40000 rolls into its cell.
+    modul_tiroka m;
+    load(m, 20000);
+    test_support::logging_playground pg(20000);
+    std::swap(m.board[20000], m.board[39999]);
+    m.hole = 39999;
+    std::swap(pg.tags[20001], pg.tags[40000]);
+    m.do_move(4, pg);
+    EXPECT_EQ(m.moving_ball, 40000);
+    EXPECT_EQ(pg.tags[40000] + "|" + pg.tags[40001], "40000|");
+    EXPECT_EQ(pg.langkah, (test_support::lines{"1.Red roll (40001,40000)"}));
+}
+
+// A whole run logs what the recursive search logs, a step a line and one for the goal, and ends on a
+// path of N x (N + 2) moves. From N = 13 on, the log numbers more lines than a 16-bit counter holds.
+// A tick before the start finds nothing to do; at the goal the search timer goes off before the
+// message, and pause after it; ticks that slip through after the end change nothing.
 TEST(Search, WholeRunsLogWhatTheRecursiveSearchLogs) {
     for (const int n : {1, 2, 3, 4, 5, 8, 12, 13}) {
         SCOPED_TRACE(n);
@@ -124,58 +137,21 @@ TEST(Search, WholeRunsLogWhatTheRecursiveSearchLogs) {
         fake_playground pg(n);
         recursive_search oracle(n);
         ASSERT_TRUE(oracle.solve());
+        m.search_step(pg);
+        EXPECT_TRUE(pg.langkah.empty() && !pg.frame_timer && !pg.search_timer);
         m.start_search(pg);
         const long steps = finish(m, pg);
+        EXPECT_TRUE(!pg.search_timer_at_message && pg.finished);
+        pg.search_timer = true;
+        m.search_step(pg);
+        EXPECT_FALSE(pg.frame_timer);
         EXPECT_EQ(pg.langkah, oracle.log);
         EXPECT_EQ(pg.effi, oracle.path);
         EXPECT_EQ(steps, static_cast<long>(pg.langkah.size()) + 1);
         EXPECT_EQ(pg.messages, (lines{"Banyak langkah = " + std::to_string(n * (n + 2))}));
         EXPECT_TRUE(m.is_solved());
-        EXPECT_FALSE(pg.sign);  // the step before the success is always a move
-        if (n == 12) {
-            EXPECT_EQ(steps, 28505);
-        }
-        if (n == 13) {
-            EXPECT_GT(pg.langkah.size(), 32767u);
-        }
-    }
-}
-
-// A step taken back leaves exactly the state the step began from: every step
-// of whole runs is taken back in turn, from the goal down to the start.
-TEST(Search, EveryStepTakenBackLeavesTheStateItBeganFrom) {
-    for (int n = 1; n <= 6; ++n) {
-        SCOPED_TRACE(n);
-        modul_tiroka m;
-        load(m, n);
-        fake_playground pg(n);
-        const auto state = [&] {
-            std::string out = board(m);
-            for (const engine::count value : {engine::count{m.hole}, m.step_count, m.log_count, m.path_count,
-                                              engine::count{m.anim_kind}, engine::count{m.moving_ball}})
-                out += ' ' + std::to_string(value);
-            out += pg.sign ? " sign |" : " |";
-            for (engine::count d = 0; d <= m.step_count; ++d)
-                out += std::to_string(m.move_stack->operator_kurung(d));
-            for (const lines* text : {&pg.tags, &pg.effi})
-                for (const std::string& line : *text) out += '|' + line;
-            // langkah only grows and shrinks at its end.
-            return out + '|' + std::to_string(pg.langkah.size()) +
-                   (pg.langkah.empty() ? "" : pg.langkah.back());
-        };
-        m.start_search(pg);
-        std::vector<std::string> before{state()};
-        while (pg.search_timer) {
-            step(m, pg);
-            before.push_back(state());
-        }
-        before.pop_back();
-        for (; !before.empty(); before.pop_back()) {
-            m.step_back(pg);
-            ASSERT_EQ(state(), before.back()) << before.size() << " steps";
-        }
-        const std::string start = state();
-        m.step_back(pg);  // before the first step there is nothing to take back
-        EXPECT_EQ(state(), start);
+        EXPECT_FALSE(pg.sign);                            // the step before the success is always a move
+        EXPECT_TRUE(n != 12 || steps == 28505) << steps;  // as documented
+        EXPECT_TRUE(n != 13 || pg.langkah.size() > 32767u);
     }
 }
