@@ -1,29 +1,17 @@
-// modul_tiroka: the goal, a move far out on the track, and whole runs against a recursive search.
+// modul_tiroka: a move far out on the longest track, and whole runs against a recursive search.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <string>
 #include <vector>
 
 #include "logging_playground.h"
 
 using engine::modul_tiroka;
-using engine::small;
-using test_support::board;
 using test_support::lines;
 using test_support::load;
-using cells = std::vector<small>;
 
 namespace {
 using fake_playground = test_support::logging_playground;
-
-// Puts the cells on the board, then the slot that stays 0, and finds the hole.
-void place(modul_tiroka& m, cells board) {
-    m.ball_count = static_cast<small>(board.size() / 2);
-    m.hole = static_cast<engine::cell>(std::find(board.begin(), board.end(), 0) - board.begin());
-    board.push_back(0);
-    m.board = std::move(board);
-}
 
 // One tick of the search timer, then what the animation's last frame does:
 // frame timer off, search timer on. The success starts no animation, so the
@@ -38,13 +26,6 @@ void step(modul_tiroka& m, fake_playground& pg) {
     }
     pg.search_timer = pg.frame_timer;
     pg.frame_timer = false;
-}
-
-// Steps while the search timer runs; returns the number of steps.
-long finish(modul_tiroka& m, fake_playground& pg) {
-    long steps = 0;
-    for (; pg.search_timer && steps < 1000000; ++steps) step(m, pg);
-    return steps;
 }
 
 // The same search written as recursion over a row of B, R and _: at each
@@ -89,28 +70,6 @@ struct recursive_search {
 };
 }  // namespace
 
-TEST(Rules, OnlyTheExchangedPositionIsTheGoalAndItAdmitsNoMove) {
-    modul_tiroka m;
-    for (int n = 1; n <= 3; ++n) {
-        cells goal(2 * n + 1, 1);
-        std::fill_n(goal.begin(), n, small{-1});
-        goal[n] = 0;
-        load(m, n);
-        EXPECT_FALSE(m.is_solved());
-        place(m, goal);
-        EXPECT_TRUE(m.is_solved());
-        for (small kind = 1; kind <= 4; ++kind) EXPECT_FALSE(m.can_move(kind)) << kind;
-        for (int c = 0; c <= 2 * n; ++c)
-            for (const small other : {small{-1}, small{0}, small{1}}) {
-                if (goal[c] == other) continue;
-                cells changed = goal;
-                changed[c] = other;
-                place(m, changed);
-                EXPECT_FALSE(m.is_solved()) << "N " << n << ", cell " << c << " = " << other;
-            }
-    }
-}
-
 TEST(Moves, FarEndOfALongTrackNumbersPastSixteenBits) {
     // Red marble 39999 has already gone to the middle; marble 40000 rolls into its cell.
     modul_tiroka m;
@@ -140,7 +99,8 @@ TEST(Search, WholeRunsLogWhatTheRecursiveSearchLogs) {
         m.search_step(pg);
         EXPECT_TRUE(pg.langkah.empty() && !pg.frame_timer && !pg.search_timer);
         m.start_search(pg);
-        const long steps = finish(m, pg);
+        long steps = 0;
+        for (; pg.search_timer && steps < 1000000; ++steps) step(m, pg);
         EXPECT_TRUE(!pg.search_timer_at_message && pg.finished);
         pg.search_timer = true;
         m.search_step(pg);

@@ -54,32 +54,29 @@ TEST_F(StartDialog, EnterOpensThePlaygroundAndResetShowsAFreshDialog) {
     EXPECT_EQ(s.app.state().ball_count, 1);
 }
 
-// A character as a code point and as UTF-8; one beyond U+FFFF counts two UTF-16 units. Digits, then
-// signs, Escape, Ctrl+V, DEL, Tab, letters from afar, digits that are not ASCII and characters beyond
-// U+FFFF: all of these beep when typed.
-struct character {
-    char32_t key;
-    std::string utf8;
-    std::size_t units() const { return key > 0xFFFF ? 2 : 1; }
-};
-const std::vector<character> digits = {{'0', "0"}, {'1', "1"}, {'3', "3"}, {'7', "7"}, {'9', "9"}};
-const std::vector<character> others = {{' ', " "},
-                                       {'-', "-"},
-                                       {'.', "."},
-                                       {0x1b, "\x1b"},
-                                       {0x16, "\x16"},
-                                       {0x7f, "\x7f"},
-                                       {'\t', "\t"},
-                                       {0xE9, "\u00e9"},
-                                       {0x663, "\u0663"},
-                                       {0xFF11, "\uff11"},
-                                       {0x200B, "\u200b"},
-                                       {0x1F600, "\U0001F600"},
-                                       {0x1D7D9, "\U0001D7D9"}};
+// Digits, and characters that beep when typed: signs, Escape, Ctrl+V, DEL, Tab, letters from afar,
+// digits that are not ASCII and characters beyond U+FFFF, which count two UTF-16 units.
+const std::u32string digits = U"01379",
+                     others = U" -.\x1b\x16\x7f\t\u00e9\u0663\uff11\u200b\U0001F600\U0001D7D9";
 constexpr std::size_t most = ui::text_box::max_length;
 
-// Random keys, pastes, selections and Enter on the dialog, against the box's text kept as a list of
-// whole characters: the oracle for every edit.
+std::size_t units(std::u32string_view text) {
+    std::size_t n = 0;
+    for (const char32_t c : text) n += c > 0xFFFF ? 2 : 1;
+    return n;
+}
+std::string utf8(std::u32string_view text) {
+    std::string out;
+    for (const char32_t c : text) {
+        const int extra = c < 0x80 ? 0 : c < 0x800 ? 1 : c < 0x10000 ? 2 : 3;
+        out += static_cast<char>(extra == 0 ? c : (0xF0 << (3 - extra)) | (c >> (6 * extra)));
+        for (int k = extra - 1; k >= 0; --k) out += static_cast<char>(0x80 | ((c >> (6 * k)) & 0x3F));
+    }
+    return out;
+}
+
+// Random keys, pastes, selections and Enter on the dialog, against the box's text kept as code points:
+// the oracle for every edit.
 class driver {
 public:
     explicit driver(unsigned seed) : random_(seed) {}
@@ -88,38 +85,39 @@ public:
     void step() {
         ui::text_box& box = s_.utama().txtJmlBola;
         const std::size_t from = index_of(box.SelStart()), to = index_of(box.SelStart() + box.SelLength());
+        const std::u32string_view selected = std::u32string_view(text_).substr(from, to - from);
         const bool had_text = !text_.empty();
         const int pick = between(0, 99), kind = between(0, 9);
         if (pick < 25) {  // a digit is typed unless the box is full
-            const character& c = any(digits);
-            box.type(c.key);
-            if (units(0, text_.size()) - units(from, to) < most) splice(from, to, {c});
+            const char32_t c = any(digits);
+            box.type(c);
+            if (units(text_) - units(selected) < most) text_.replace(from, to - from, 1, c);
         } else if (pick < 35) {  // Backspace takes the selection or the character before the caret
             box.type(ui::key_backspace);
-            splice(from == to && from > 0 ? from - 1 : from, to, {});
+            text_.erase(from == to && from > 0 ? from - 1 : from, from == to && from > 0 ? 1 : to - from);
         } else if (pick < 50) {
-            box.type(any(others).key);
+            box.type(any(others));
             ++beeps_;
         } else if (pick < 70) {  // a paste over the selection or the whole text, cut to what fits
             const std::size_t at = between(0, 1) ? from : 0,
                               end = at == 0 && between(0, 1) ? text_.size() : to;
-            const std::size_t room = most - (units(0, text_.size()) - units(at, end));
+            const std::size_t room =
+                most - (units(text_) - units(std::u32string_view(text_).substr(at, end - at)));
             // A count near the bounds or one a 16- or 32-bit reading would wrap into range; else up to
             // six characters, or 40,000 of which a few are not ASCII.
-            static const char* const near[] = {"0",     "1",     "007",   "31998",
-                                               "31999", "32000", "65537", "4294967301"};
-            std::vector<character> pasted;
-            std::size_t n = 0;
-            for (const char* d = near[between(0, 7)]; kind < 4 && *d && n < room; ++d, ++n)
-                pasted.push_back({static_cast<char32_t>(*d), {*d}});
-            for (std::size_t want = kind < 4 ? 0 : kind == 4 ? 40000 : between(0, 6); n < want;) {
-                const character& c = kind < 7 && between(0, 7) ? any(digits) : any(others);
-                if (n + c.units() > room) break;
-                pasted.push_back(c);
-                n += c.units();
+            static const std::u32string near[] = {U"0",     U"1",     U"007",   U"31998",
+                                                  U"31999", U"32000", U"65537", U"4294967301"};
+            std::u32string pasted = kind < 4 ? near[between(0, 7)].substr(0, room) : U"";
+            const std::size_t want = kind < 4 ? 0 : kind == 4 ? 40000 : between(0, 6);
+            for (std::size_t n = 0; n < want;) {
+                const char32_t c = kind < 7 && between(0, 7) ? any(digits) : any(others);
+                n += c > 0xFFFF ? 2 : 1;
+                if (n > room) break;
+                pasted += c;
             }
-            splice(at, end, pasted);
-            ASSERT_TRUE(box.edit(joined(), units(0, at + pasted.size())));
+            text_.replace(at, end - at, pasted);
+            const std::size_t caret = units(std::u32string_view(text_).substr(0, at + pasted.size()));
+            ASSERT_TRUE(box.edit(utf8(text_), caret));
         } else if (pick < 90) {  // a selection or a caret move, even past the end
             const auto anywhere = [&] {
                 return static_cast<std::size_t>(between(0, static_cast<int>(box.length()) + 2));
@@ -130,34 +128,20 @@ public:
         } else {  // what the platform's box could never hold or show is refused
             ASSERT_FALSE(box.edit(kind < 5 ? std::string(most + 1, '1') : box.Text() + "\xC3", 0));
         }
-        if (text_.empty() && had_text) text_ = {digits[0]};  // an emptied box reads "0"
+        if (text_.empty() && had_text) text_ = U"0";  // an emptied box reads "0"
         check();
     }
 
 private:
     int between(int low, int high) { return std::uniform_int_distribution<int>(low, high)(random_); }
-    const character& any(const std::vector<character>& from) {
+    char32_t any(const std::u32string& from) {
         return from[static_cast<std::size_t>(between(0, static_cast<int>(from.size()) - 1))];
-    }
-    std::size_t units(std::size_t from, std::size_t to) const {
-        std::size_t n = 0;
-        for (std::size_t i = from; i < to; ++i) n += text_[i].units();
-        return n;
     }
     // The character at a position in UTF-16 units; the box keeps its selection on whole characters.
     std::size_t index_of(std::size_t position) const {
         std::size_t i = 0;
-        for (std::size_t n = 0; i < text_.size() && n < position; ++i) n += text_[i].units();
+        for (std::size_t n = 0; i < text_.size() && n < position; ++i) n += units({&text_[i], 1});
         return i;
-    }
-    void splice(std::size_t from, std::size_t to, const std::vector<character>& with) {
-        text_.erase(text_.begin() + static_cast<long>(from), text_.begin() + static_cast<long>(to));
-        text_.insert(text_.begin() + static_cast<long>(from), with.begin(), with.end());
-    }
-    std::string joined() const {
-        std::string out;
-        for (const character& c : text_) out += c.utf8;
-        return out;
     }
 
     // Proses opens the playground for the N the box shows, and reset brings back an empty dialog.
@@ -178,8 +162,8 @@ private:
     // The text is the oracle's, so valid UTF-8; its length, the selection, Proses and the beeps agree.
     void check() {
         const ui::text_box& box = s_.utama().txtJmlBola;
-        ASSERT_EQ(box.Text(), joined());
-        ASSERT_EQ(box.length(), units(0, text_.size()));
+        ASSERT_EQ(box.Text(), utf8(text_));
+        ASSERT_EQ(box.length(), units(text_));
         ASSERT_LE(box.SelStart() + box.SelLength(), box.length());
         ASSERT_EQ(s_.utama().cmdProses.Enabled(), start::count_in(box.Text()).has_value())
             << box.Text().substr(0, 40);
@@ -188,7 +172,7 @@ private:
 
     program::headless_session s_;
     std::mt19937 random_;
-    std::vector<character> text_;
+    std::u32string text_;
     int beeps_ = 0;
 };
 

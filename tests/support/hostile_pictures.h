@@ -91,6 +91,7 @@ inline bool write_file(const QString& path, const QByteArray& bytes) {
 inline bool make(const QString& kind, const QString& path) {
     const QByteArray name = QFile::encodeName(path);
     const QByteArray face = encoded(noise(48, 41), "JPG");
+    const int side = qt_host::pictures::largest_side, scans = qt_host::pictures::most_scans;
     const auto link_to = [&](const QByteArray& target) {
         return ::symlink(target.constData(), name.constData()) == 0;
     };
@@ -109,8 +110,7 @@ inline bool make(const QString& kind, const QString& path) {
     if (kind == "file too large")  // a good face, padded past the limit
         return write_file(path, face + QByteArray(static_cast<int>(qt_host::pictures::largest_file), '\0'));
     if (kind == "picture too large")
-        return write_file(
-            path, encoded(QImage(qt_host::pictures::largest_side + 1, 16, QImage::Format_RGB32), "PNG"));
+        return write_file(path, encoded(QImage(side + 1, 16, QImage::Format_RGB32), "PNG"));
     // A face cut off in its middle, or with eight zero bytes written there.
     for (const QString format : {"JPEG", "PNG"}) {
         const QByteArray whole = encoded(noise(48, 41), format.toLatin1().constData());
@@ -122,11 +122,9 @@ inline bool make(const QString& kind, const QString& path) {
     if (kind == "largest JPEG face") return write_file(path, largest_face("JPG"));
     if (kind == "largest PNG face") return write_file(path, largest_face("PNG"));
     if (kind == "thousands of scans") return write_file(path, jpeg_with_empty_scans(1024, 5000));
-    if (kind == "one scan too many")
-        return write_file(path, jpeg_with_empty_scans(64, qt_host::pictures::most_scans));
+    if (kind == "one scan too many") return write_file(path, jpeg_with_empty_scans(64, scans));
     if (kind == "at the limits")  // the DC scan and the rest
-        return write_file(
-            path, jpeg_with_empty_scans(qt_host::pictures::largest_side, qt_host::pictures::most_scans - 1));
+        return write_file(path, jpeg_with_empty_scans(side, scans - 1));
     return false;
 }
 

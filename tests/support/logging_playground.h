@@ -45,11 +45,4 @@ inline void load(engine::modul_tiroka& m, int n) {
     m.set_initial_position();
 }
 
-// The cells as B, R and _.
-inline std::string board(const engine::modul_tiroka& m) {
-    std::string out;
-    for (std::size_t c = 0; c + 1 < m.board.size(); ++c) out += "R_B"[m.board[c] + 1];
-    return out;
-}
-
 }  // namespace test_support
