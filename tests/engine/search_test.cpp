@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "logging_playground.h"
@@ -12,21 +13,6 @@ using test_support::load;
 
 namespace {
 using fake_playground = test_support::logging_playground;
-
-// One tick of the search timer, then what the animation's last frame does:
-// frame timer off, search timer on. The success starts no animation, so the
-// search timer stays off. Every step must switch the search timer off and
-// show the sign exactly when it retreats.
-void step(modul_tiroka& m, fake_playground& pg) {
-    const auto logged = pg.langkah.size();
-    m.search_step(pg);
-    EXPECT_FALSE(pg.search_timer) << "after the step that found " << logged << " lines";
-    if (pg.langkah.size() > logged) {
-        EXPECT_EQ(pg.sign, pg.langkah.back().find(".Backtrack (") != std::string::npos) << pg.langkah.back();
-    }
-    pg.search_timer = pg.frame_timer;
-    pg.frame_timer = false;
-}
 
 // The same search written as recursion over a row of B, R and _: at each
 // position the blue jump, the red jump, the blue roll and the red roll are
@@ -99,8 +85,18 @@ TEST(Search, WholeRunsLogWhatTheRecursiveSearchLogs) {
         m.search_step(pg);
         EXPECT_TRUE(pg.langkah.empty() && !pg.frame_timer && !pg.search_timer);
         m.start_search(pg);
+        // One tick of the search timer a step: it switches the timer off and shows the sign exactly when
+        // it retreats; the animation's last frame then switches it on again. The goal starts no animation.
         long steps = 0;
-        for (; pg.search_timer && steps < 1000000; ++steps) step(m, pg);
+        for (; pg.search_timer && steps < 1000000; ++steps) {
+            const std::size_t logged = pg.langkah.size();
+            m.search_step(pg);
+            ASSERT_FALSE(pg.search_timer) << "step " << steps;
+            const bool retreat =
+                pg.langkah.size() > logged && pg.langkah.back().find(".Backtrack (") != std::string::npos;
+            ASSERT_TRUE(pg.langkah.size() == logged || pg.sign == retreat) << pg.langkah.back();
+            pg.search_timer = std::exchange(pg.frame_timer, false);
+        }
         EXPECT_TRUE(!pg.search_timer_at_message && pg.finished);
         pg.search_timer = true;
         m.search_step(pg);

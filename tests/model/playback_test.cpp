@@ -14,7 +14,6 @@
 
 namespace {
 
-using strings = std::vector<std::string>;
 using session = program::headless_session;
 
 constexpr ui::virtual_clock::milliseconds a_long_while = 10000000;
