@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <memory>
 #include <random>
 #include <string>
 #include <vector>
@@ -21,20 +22,28 @@ TEST(CountIn, ReadsWholeNumbersFromOneTo31999WithLeadingZeros) {
 }
 
 // Enter presses Proses only while it is enabled, and so does a click; the playground opens for the count
-// the box shows. (What typing does, and Enter and reset with every kind of text, the random driver below
-// checks.)
-TEST(StartDialog, EnterAndProsesOpenThePlaygroundOnlyWhileProsesIsEnabled) {
+// the box shows, and the dialog goes once the click has been handled. Closing the last window ends the
+// program. (What typing does, and Enter and reset with every kind of text, the random driver checks.)
+TEST(StartDialog, ProsesOpensThePlaygroundOnlyWhileEnabledAndTheDialogGoesAfterTheClick) {
     program::headless_session s;
     s.type("7");
     s.utama().cmdProses.Enabled(false);
     s.type("\r");
     s.utama().cmdProses.user_click();
     EXPECT_EQ(s.app.playground(), nullptr);
+    auto token = std::make_shared<int>();  // held by the dialog until it is destroyed
+    const std::weak_ptr<int> dialog_alive = token;
+    s.utama().txtJmlBola.Change = [token, change = s.utama().txtJmlBola.Change] { change(); };
+    token.reset();
     s.type("\b007");
     s.utama().cmdProses.user_click();
-    EXPECT_EQ(s.app.utama(), nullptr);  // the dialog is closed
+    EXPECT_FALSE(dialog_alive.expired());
     ASSERT_EQ(s.app.window(), s.app.playground());
     EXPECT_EQ(s.app.state().ball_count, 7);
+    s.settle();
+    EXPECT_TRUE(dialog_alive.expired());
+    s.app.window_closed_by_user();
+    EXPECT_FALSE(s.app.running());
 }
 
 // Digits, and characters that beep when typed: signs, Escape, Ctrl+V, DEL, Tab, letters from afar,
