@@ -5,7 +5,7 @@
 #include <QDir>
 #include <QTemporaryDir>
 
-#include "tests/gui/hostile_pictures.h"
+#include "hostile_pictures.h"
 #include "ui/qt/pictures.h"
 
 namespace {

@@ -1,119 +1,170 @@
-// Play, pause, resume, reset and the speed slider, through the states of a run.
+// Playback and the timeline: play, pause, resume, Space, step, step back, a chosen line, reset, the menu.
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <map>
 #include <memory>
+#include <random>
+#include <sstream>
 #include <string>
 #include <vector>
 
+#include "ui/form/list_box.h"
 #include "ui/program/headless.h"
 
 namespace {
 
-using strings = std::vector<std::string>;
+using session = program::headless_session;
 
-class Playback : public ::testing::Test {
-protected:
-    program::headless_session s;
+constexpr ui::virtual_clock::milliseconds a_long_while = 10000000;
 
-    void SetUp() override { s.open_playground(2); }
-    search_view::playground& pg() { return s.playground(); }
-    bool run_until(const std::function<bool()>& done) {
-        return s.clock.run_until(done, s.clock.now() + 100000);
+bool run_until(session& s, const std::function<bool()>& done) {
+    return s.clock.run_until(done, s.clock.now() + a_long_while);
+}
+
+// Gestures on the open playground, one word each: play, pause, resume, space, step (.), back (,),
+// line=K (a double-click on line K), speed=V; and the clock runs until a marble "moving", it has
+// "arrived", the run is "paused", a new "line" is logged, or the "goal". False if that never comes.
+bool run(session& s, const std::string& script) {
+    search_view::playground& pg = s.playground();
+    std::istringstream words(script);
+    for (std::string word; words >> word;) {
+        const std::size_t lines = pg.langkah.ListCount(), messages = s.messages.size();
+        const std::map<std::string, std::function<void()>> gestures = {
+            {"play", [&] { pg.play.user_click(); }},
+            {"pause", [&] { pg.pause.user_click(); }},
+            {"resume", [&] { pg.resume1.user_click(); }},
+            {"space", [&] { pg.space_key(); }},
+            {"step", [&] { pg.step_key(); }},
+            {"back", [&] { pg.step_back_key(); }}};
+        const std::map<std::string, std::function<bool()>> waits = {
+            {"moving", [&] { return pg.Timer1.Enabled(); }},
+            {"arrived", [&] { return !pg.Timer1.Enabled(); }},
+            {"paused", [&] { return pg.resume1.Enabled(); }},
+            {"line", [&] { return pg.langkah.ListCount() > lines; }},
+            {"goal", [&] { return s.messages.size() > messages; }}};
+        if (gestures.count(word)) {
+            gestures.at(word)();
+        } else if (word.rfind("line=", 0) == 0) {
+            pg.langkah.ListIndex(std::stoi(word.substr(5)) - 1);
+            pg.langkah.DblClick();
+        } else if (word.rfind("speed=", 0) == 0) {
+            pg.Kecepatan.Value(std::stoi(word.substr(6)));
+        } else if (!waits.count(word) || !run_until(s, waits.at(word))) {
+            return false;
+        }
     }
-    bool moving() { return pg().Timer1.Enabled(); }
-    // Which of play, pause and resume1 take a click, such as "play pause".
-    std::string enabled() {
-        std::string out;
-        for (const ui::image* button : {&pg().play, &pg().pause, &pg().resume1})
-            if (button->Enabled()) out += (out.empty() ? "" : " ") + std::string(button->name());
-        return out;
+    return true;
+}
+
+// Which of play, pause and resume1 take a click, such as "play pause".
+std::string enabled(search_view::playground& pg) {
+    std::string out;
+    for (const ui::image* button : {&pg.play, &pg.pause, &pg.resume1})
+        if (button->Enabled()) out += (out.empty() ? "" : " ") + std::string(button->name());
+    return out;
+}
+
+// Everything the engine and the window hold: the state after a step.
+std::string digest(session& s) {
+    engine::modul_tiroka& m = s.app.state();
+    search_view::playground& pg = s.playground();
+    std::ostringstream out;
+    for (const engine::small cell : m.board) out << cell << ',';
+    out << " hole " << m.hole << " steps " << m.step_count << " stack";
+    for (engine::count d = 0; d <= m.step_count; ++d) out << ' ' << m.move_stack->operator_kurung(d);
+    out << " anim " << m.anim_kind << " ball " << m.moving_ball << " lines " << m.log_count << ' '
+        << m.path_count;
+    out << " speed " << m.speed << " timers " << pg.loop_utama.Enabled() << pg.Timer1.Enabled();
+    for (const ui::control* c : pg.controls()) {
+        out << '\n' << c->name() << ' ' << c->Left() << ' ' << c->Top() << ' ' << c->Width() << ' ';
+        out << c->Height() << ' ' << c->Visible() << c->Enabled() << " [" << c->Tag() << ']';
+        switch (c->kind()) {
+        case ui::control_kind::shape: out << static_cast<const ui::shape*>(c)->BackColor(); break;
+        case ui::control_kind::image: out << static_cast<const ui::image*>(c)->Picture().name; break;
+        case ui::control_kind::slider: out << static_cast<const ui::slider*>(c)->Value(); break;
+        case ui::control_kind::list_box: {
+            const auto* list = static_cast<const ui::list_box*>(c);
+            for (std::size_t i = 0; i < list->ListCount(); ++i) out << '|' << list->List(i);
+            break;
+        }
+        default: break;
+        }
     }
-};
-
-TEST_F(Playback, PauseBeforeTheFirstStepHoldsTheSearchAtTheStart) {
-    EXPECT_EQ(enabled(), "play");  // and reset: pause and resume1 do nothing yet
-    pg().pause.user_click();
-    pg().resume1.user_click();
-    EXPECT_FALSE(s.clock.step());
-    EXPECT_TRUE(s.files_read.empty());
-
-    pg().play.user_click();
-    EXPECT_EQ(enabled(), "pause");
-    EXPECT_EQ(pg().play.Picture().name, "buttonclick.jpg");
-    pg().pause.user_click();
-    pg().pause.user_click();  // a second pause reloads the pictures and changes nothing else
-    EXPECT_EQ(s.files_read, (strings{"buttonclick.jpg", "pause.jpg", "pauseclick.jpg", "resume.jpg",
-                                     "pauseclick.jpg", "resume.jpg"}));
-    EXPECT_EQ(pg().pause.Picture().name + " " + pg().resume1.Picture().name, "pauseclick.jpg resume.jpg");
-    EXPECT_EQ(enabled(), "pause resume1");
-    EXPECT_FALSE(run_until([&] { return pg().langkah.ListCount() > 0; }));
-
-    pg().resume1.user_click();
-    EXPECT_EQ(enabled(), "pause");
-    EXPECT_EQ(pg().pause.Picture().name + " " + pg().resume1.Picture().name, "pause.jpg resumeclick.jpg");
-    ASSERT_TRUE(run_until([&] { return pg().langkah.ListCount() > 0; }));
-    EXPECT_EQ(pg().langkah.List(0), "1.Blue roll (2,3)");
+    return out.str();
 }
 
-TEST_F(Playback, PauseWhileAMarbleMovesTakesHoldWhenItArrives) {
-    pg().Kecepatan.Value(300);  // the slider before play sets the first movement's step
-    pg().play.user_click();
-    ASSERT_TRUE(run_until([&] { return moving(); }));
-    const std::size_t read = s.files_read.size();
-    pg().pause.user_click();
-    pg().pause.user_click();  // a second click during the same movement adds nothing
-    EXPECT_EQ(s.files_read.size(), read);
-    EXPECT_EQ(enabled(), "pause");
-
-    // The marble finishes its roll; its last frame enters the pause.
-    int frames = 0;
-    for (; moving() && frames < 100; ++frames) ASSERT_TRUE(s.clock.step());
-    EXPECT_EQ(frames, 3);  // a roll of 615 in steps of 300
-    EXPECT_EQ(pg().shpBall1(2).Left(), pg().bckGrnd(3).Left());
-    EXPECT_FALSE(pg().loop_utama.Enabled());
-    EXPECT_EQ(s.files_read, (strings{"buttonclick.jpg", "pause.jpg", "pauseclick.jpg", "resume.jpg"}));
-    EXPECT_EQ(pg().pause.Picture().name, "pauseclick.jpg");
-    EXPECT_EQ(pg().resume1.Picture().name, "resume.jpg");
-    EXPECT_EQ(enabled(), "pause resume1");
-    EXPECT_FALSE(run_until([&] { return pg().langkah.ListCount() > 1; }));
-
-    pg().resume1.user_click();
-    ASSERT_TRUE(run_until([&] { return pg().langkah.ListCount() == 2; }));
-    EXPECT_EQ(pg().langkah.List(1), "2.Red jump (4,2)");
-
-    // The same during a jump: it lands on its cell at rest, then holds.
-    ASSERT_TRUE(moving());
-    pg().pause.user_click();
-    EXPECT_EQ(enabled(), "pause");
-    while (moving()) ASSERT_TRUE(s.clock.step());
-    EXPECT_EQ(pg().shpBall2(1).Left(), pg().bckGrnd(2).Left());
-    EXPECT_EQ(pg().shpBall2(1).Top(), pg().bckGrnd(0).Top());
-    EXPECT_EQ(enabled(), "pause resume1");
-    EXPECT_FALSE(run_until([&] { return pg().langkah.ListCount() > 2; }));
+// A fresh run of n marbles a side at the slider's value, paused by a click right after step k
+// (finished past the last line).
+std::unique_ptr<session> paused_after(int n, int slider, engine::count k) {
+    auto s = std::make_unique<session>();
+    s->open_playground(n);
+    search_view::playground& pg = s->playground();
+    pg.Kecepatan.Value(slider);
+    pg.play.user_click();
+    EXPECT_TRUE(run_until(*s, [&] {
+        return !s->messages.empty() ||
+               (pg.langkah.ListCount() == static_cast<std::size_t>(k) && !pg.Timer1.Enabled());
+    }));
+    if (s->messages.empty()) pg.pause.user_click();
+    return s;
 }
 
-TEST_F(Playback, SpaceClicksTheButtonThatWouldTakeIt) {
-    pg().space_key();  // ready: play
-    EXPECT_EQ(enabled(), "pause");
-    EXPECT_TRUE(pg().loop_utama.Enabled());
-    pg().space_key();  // running, between steps: pause holds at once
-    EXPECT_EQ(enabled(), "pause resume1");
-    pg().space_key();  // paused: resume
-    EXPECT_EQ(enabled(), "pause");
-    EXPECT_EQ(pg().resume1.Picture().name, "resumeclick.jpg");
-    ASSERT_TRUE(s.run_to_success(1000000));
-    EXPECT_EQ(enabled(), "");
-    const std::size_t read = s.files_read.size();
-    pg().space_key();  // finished: every button is dark, and Space does nothing
-    EXPECT_EQ(s.files_read.size(), read);
-    EXPECT_FALSE(s.clock.step());
+constexpr std::size_t whole_run = ~std::size_t{0};  // as many lines as the whole search logs
+
+// After each script on two marbles a side: the buttons that take a click, the lines logged, the
+// pictures read, whether anything is left to run. A pause clicked while a marble moves takes hold
+// when it arrives; Space clicks whichever button would take it. A run that holds is as a run paused
+// between the same two steps, and however long the clock runs no step follows.
+TEST(Playback, ButtonsSpaceAndThePendingPause) {
+    const struct {
+        const char* script;
+        const char* enabled;
+        std::size_t lines;
+        const char* read;
+        bool runs;
+    } rows[] = {
+        {"pause resume", "play", 0, "", false},  // pause and resume do nothing yet
+        {"play", "pause", 0, "buttonclick pause", true},
+        {"play pause pause", "pause resume1", 0, "buttonclick pause pauseclick resume pauseclick resume",
+         false},
+        {"play pause resume line", "pause", 1, "buttonclick pause pauseclick resume resumeclick pause", true},
+        {"speed=300 play moving pause pause", "pause", 1, "buttonclick pause", true},
+        {"speed=300 play moving pause arrived", "pause resume1", 1, "buttonclick pause pauseclick resume",
+         false},
+        {"speed=300 play line moving pause arrived resume line moving pause arrived", "pause resume1", 2,
+         "buttonclick pause pauseclick resume resumeclick pause pauseclick resume", false},  // a jump
+        {"space", "pause", 0, "buttonclick pause", true},
+        {"space space", "pause resume1", 0, "buttonclick pause pauseclick resume", false},
+        {"space space space", "pause", 0, "buttonclick pause pauseclick resume resumeclick pause", true},
+        {"play goal space pause resume play", "", whole_run, "buttonclick pause pauseclick", false},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.script);
+        session s;
+        s.open_playground(2);
+        search_view::playground& pg = s.playground();
+        ASSERT_TRUE(run(s, row.script));
+        std::string read;
+        for (const std::string& file : s.files_read)
+            read += (read.empty() ? "" : " ") + file.substr(0, file.find('.'));
+        EXPECT_EQ(enabled(pg), row.enabled);
+        EXPECT_EQ(pg.langkah.ListCount(), row.lines == whole_run ? pg.langkah.ListCount() : row.lines);
+        EXPECT_EQ(read, row.read);
+        EXPECT_EQ(!s.clock.idle(), row.runs);
+        if (row.runs || enabled(pg) == "play") continue;
+        const auto steps = static_cast<engine::count>(pg.langkah.ListCount() + s.messages.size());
+        EXPECT_EQ(digest(s), digest(*paused_after(2, pg.Kecepatan.Value(), steps)));
+        EXPECT_FALSE(run(s, "line"));
+        EXPECT_LE(s.messages.size(), 1u);
+    }
 }
 
-TEST_F(Playback, ResetInTheMiddleOfAMovementWithAPausePendingClosesTheWindowAtOnce) {
-    pg().play.user_click();
-    ASSERT_TRUE(run_until([&] { return moving(); }));
-    pg().pause.user_click();
-    search_view::playground& old = pg();
+TEST(Playback, ResetInTheMiddleOfAMovementWithAPausePendingClosesTheWindowAtOnce) {
+    session s;
+    s.open_playground(2);
+    ASSERT_TRUE(run(s, "play moving pause"));
+    search_view::playground& old = s.playground();
     auto token = std::make_shared<int>();  // held by the old window until it is destroyed
     const std::weak_ptr<int> window_alive = token;
     old.Timer1.Timer = [token] {};
@@ -122,51 +173,118 @@ TEST_F(Playback, ResetInTheMiddleOfAMovementWithAPausePendingClosesTheWindowAtOn
     ASSERT_NE(s.app.utama(), nullptr);
     // The old window goes once its click has been handled; its timers stop at once.
     EXPECT_FALSE(window_alive.expired());
-    EXPECT_FALSE(old.Timer1.Enabled());
-    EXPECT_FALSE(old.loop_utama.Enabled());
+    EXPECT_FALSE(old.Timer1.Enabled() || old.loop_utama.Enabled());
     s.settle();
     EXPECT_TRUE(window_alive.expired());
     EXPECT_FALSE(s.clock.step());
 
     s.open_playground(1);  // a fresh window: nothing of the old track or run is left
+    search_view::playground& pg = s.playground();
     EXPECT_EQ(s.app.state().speed, 20);
-    EXPECT_EQ(enabled(), "play");
-    EXPECT_FALSE(pg().bckGrnd.exists(4));
-    EXPECT_FALSE(pg().shpBall1.exists(2));
-    EXPECT_EQ(pg().langkah.ListCount(), 0u);
-    EXPECT_EQ(pg().Effi.ListCount(), 0u);
-    pg().play.user_click();
-    ASSERT_TRUE(run_until([&] { return pg().langkah.ListCount() == 3; }));  // no pause carried over
+    EXPECT_EQ(enabled(pg), "play");
+    EXPECT_FALSE(pg.bckGrnd.exists(4) || pg.shpBall1.exists(2));
+    EXPECT_EQ(pg.langkah.ListCount() + pg.Effi.ListCount(), 0u);
+    ASSERT_TRUE(run(s, "play line line line"));  // no pause carried over
+    EXPECT_EQ(pg.langkah.List(0), "1.Blue roll (1,2)");
 }
 
-TEST_F(Playback, AtTheGoalTheMessageComesAndOnlyResetLeadsOn) {
-    std::size_t read_before_message = 0;
-    std::string during_message;
-    s.on_message = [&](const std::string&) {
-        read_before_message = s.files_read.size();
-        during_message = enabled() + (pg().loop_utama.Enabled() ? ", searching" : "");
+// After each script on one marble a side, the menu offers exactly the gestures that act, and one it
+// does not offer changes nothing. "." runs one step whole, at the current speed, and pauses; "," and a
+// chosen line go back at once, down to the start, and from the goal: the window then holds what a fresh
+// run paused after that many steps holds (finished after the fourth).
+TEST(Timeline, TheMenuOffersWhatActsAndStepsGoBothWays) {
+    const std::string paused = "Resume, Step, Reset",
+                      paused_after_a_step = "Resume, Step, Step back, Go to the selected line, Reset";
+    const struct {
+        const char* script;
+        std::string offered;
+        engine::count step;  // -1: still running, or not yet started
+    } rows[] = {
+        {"", "Play, Step, Reset", -1},
+        {"play", "Pause, Reset", -1},
+        {"play moving", "Pause, Reset", -1},
+        {"play pause", paused, 0},
+        {"step paused", paused_after_a_step, 1},
+        {"step paused step paused", paused_after_a_step, 2},
+        {"step paused step paused back", paused_after_a_step, 1},
+        {"step paused step paused back line=1", paused_after_a_step, 1},  // the current step's line
+        {"step paused step paused back back", paused, 0},
+        {"speed=7 step paused back", paused, 0},
+        {"play goal", "Step back, Go to the selected line, Reset", 4},
+        {"play goal back", paused_after_a_step, 3},  // from the goal: the last move, paused
+        {"play goal back line=2", paused_after_a_step, 2},
+        {"play goal back line=2 step paused", paused_after_a_step, 3},
     };
-    pg().play.user_click();
-    ASSERT_TRUE(s.run_to_success(1000000));
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.script);
+        for (std::size_t entry = 0;; ++entry) {
+            session s;
+            s.open_playground(1);
+            search_view::playground& pg = s.playground();
+            ASSERT_TRUE(run(s, row.script));
+            if (row.step >= 0 && entry == 0) {
+                EXPECT_EQ(digest(s), digest(*paused_after(1, pg.Kecepatan.Value(), row.step)));
+            }
+            if (pg.langkah.ListCount() > 0) pg.langkah.ListIndex(0);
+            std::string offered;
+            for (const auto& each : pg.context_menu())
+                if (each.enabled()) offered += (offered.empty() ? "" : ", ") + each.text;
+            EXPECT_EQ(offered, row.offered);
+            if (entry == pg.context_menu().size()) break;
+            const auto& gesture = pg.context_menu()[entry];
+            if (gesture.enabled()) continue;
+            const std::string before = digest(s);
+            gesture.action();
+            EXPECT_EQ(digest(s), before) << gesture.text;
+        }
+    }
+}
 
-    EXPECT_EQ(s.messages, strings{"Banyak langkah = 8"});
-    EXPECT_EQ(during_message, "pause");  // disabled once the box is answered
-    EXPECT_EQ(s.files_read.size(), read_before_message + 1);
-    EXPECT_EQ(pg().pause.Picture().name, "pauseclick.jpg");
-    EXPECT_EQ(enabled(), "");
-    EXPECT_FALSE(pg().loop_utama.Enabled());
-    EXPECT_FALSE(moving());
-    EXPECT_FALSE(pg().bckTrack.Visible());
-
-    // However long the clock runs, and whatever is clicked, no step follows.
-    pg().pause.user_click();
-    pg().resume1.user_click();
-    pg().play.user_click();
-    EXPECT_FALSE(s.clock.run_until([] { return false; }, s.clock.now() + 100000));
-    EXPECT_EQ(pg().langkah.ListCount(), 18u);
-    EXPECT_EQ(s.messages.size(), 1u);
-    pg().reset.user_click();
-    EXPECT_NE(s.app.utama(), nullptr);
+// Random gestures on small runs: every state the timeline restores equals a fresh run paused after
+// the same step, and the run resumed from the last of them goes on exactly as the fresh run does.
+TEST(Timeline, RandomGesturesRestoreTheStatesOfAnUninterruptedRun) {
+    std::mt19937 random(5151);
+    for (int trial = 0; trial < 12; ++trial) {
+        const int n = std::uniform_int_distribution<int>(1, 5)(random);
+        SCOPED_TRACE("trial " + std::to_string(trial) + ", N = " + std::to_string(n));
+        session s;
+        s.open_playground(n);
+        search_view::playground& pg = s.playground();
+        const auto pick = [&](int from, int to) {
+            return std::uniform_int_distribution<int>(from, to)(random);
+        };
+        for (int gesture = 0; gesture < 40; ++gesture) {
+            bool restored = false;
+            switch (pick(0, 6)) {
+            case 0: pg.space_key(); break;
+            case 1: pg.step_key(); break;
+            case 2:
+                restored = pg.can_step_back();
+                pg.step_back_key();
+                break;
+            case 3:
+                if (pg.langkah.ListCount() > 0) {
+                    pg.langkah.ListIndex(pick(0, static_cast<int>(pg.langkah.ListCount()) - 1));
+                    restored = pg.can_go_to_line(static_cast<std::size_t>(pg.langkah.ListIndex() + 1));
+                    pg.langkah.DblClick();
+                }
+                break;
+            case 4: pg.Kecepatan.Value(pick(0, 1) ? pick(1, 60) : pick(61, 1000)); break;
+            default: s.clock.run_until([] { return false; }, s.clock.now() + pick(1, 3000)); break;
+            }
+            if (!restored) continue;
+            const engine::count k = s.app.state().log_count;
+            const auto fresh = paused_after(n, pg.Kecepatan.Value(), k);
+            ASSERT_EQ(digest(s), digest(*fresh)) << "after step " << k;
+            if (pick(0, 3) != 0 && gesture < 30) continue;
+            // Resumed from here, both log the same lines and reach the goal as long after.
+            const auto resumed = s.clock.now(), fresh_resumed = fresh->clock.now();
+            ASSERT_TRUE(run(s, "resume goal"));
+            ASSERT_TRUE(run(*fresh, "resume goal"));
+            EXPECT_EQ(digest(s), digest(*fresh));
+            EXPECT_EQ(s.clock.now() - resumed, fresh->clock.now() - fresh_resumed);
+        }
+    }
 }
 
 }  // namespace

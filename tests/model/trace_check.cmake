@@ -52,9 +52,7 @@ if(NOT out MATCHES "langkah 6.Backtrack \\(1,2\\)\n.*langkah 7.Backtrack \\(3,1\
 endif()
 
 # Anything but N from 1 to 31999 and an optional step from 1 to 1000 is a usage error.
-set(bad_runs 0)
 foreach(args "0" "32000" "3;0" "3;1001" "abc" "" "1;2;3")
-  math(EXPR bad_runs "${bad_runs} + 1")
   run_trace(out err rc ${args})
   if(NOT rc EQUAL 2)
     message(FATAL_ERROR "marble-trace '${args}' exited with '${rc}', not 2")
@@ -66,9 +64,6 @@ foreach(args "0" "32000" "3;0" "3;1001" "abc" "" "1;2;3")
     message(FATAL_ERROR "marble-trace '${args}' printed on stdout:\n${out}")
   endif()
 endforeach()
-if(NOT bad_runs EQUAL 7)
-  message(FATAL_ERROR "only ${bad_runs} of the seven bad argument lists were tried")
-endif()
 
 # A failed write ends even the longest run at once, with the system's reason: a full disk, and a reader
 # gone while SIGPIPE is ignored.

@@ -17,25 +17,21 @@
 
 namespace hostile {
 
+inline QByteArray bytes(std::initializer_list<int> values) {
+    QByteArray out;
+    for (int v : values) out += static_cast<char>(v);
+    return out;
+}
+
 // A grey progressive JPEG whose AC scans carry no data: each one is a
 // single run of "no more coefficients" over every block, so it is tiny in
 // the file and still costs the decoder a pass over the whole picture.
 inline QByteArray jpeg_with_empty_scans(int side, int scans) {
-    QByteArray jpeg;
-    const auto put = [&](std::initializer_list<int> bytes) {
-        for (int b : bytes) jpeg += static_cast<char>(b);
-    };
+    QByteArray jpeg = bytes({0xFF, 0xD8});
     const auto segment = [&](int marker, const QByteArray& body) {
         const int length = static_cast<int>(body.size()) + 2;
-        put({0xFF, marker, length >> 8, length & 0xFF});
-        jpeg += body;
+        jpeg += bytes({0xFF, marker, length >> 8, length & 0xFF}) + body;
     };
-    const auto bytes = [](std::initializer_list<int> values) {
-        QByteArray out;
-        for (int v : values) out += static_cast<char>(v);
-        return out;
-    };
-    put({0xFF, 0xD8});
     segment(0xDB, QByteArray(1, '\0') + QByteArray(64, '\1'));
     segment(0xC2, bytes({8, side >> 8, side & 0xFF, side >> 8, side & 0xFF, 1, 1, 0x11, 0}));
     // One code of one bit in each table: DC difference 0, and an end-of-band run of 2^14 + 14 bits.
@@ -46,20 +42,24 @@ inline QByteArray jpeg_with_empty_scans(int side, int scans) {
     jpeg += QByteArray((blocks + 7) / 8, '\0');
     for (int s = 0; s < scans; ++s) {
         segment(0xDA, bytes({1, 1, 0, 1, 63, 0}));
-        put({0x7F, 0xFF, 0x00});  // the code and fourteen 1 bits: 32767 blocks, 0xFF stuffed
+        jpeg += bytes({0x7F, 0xFF, 0x00});  // the code and fourteen 1 bits: 32767 blocks, 0xFF stuffed
     }
-    put({0xFF, 0xD9});
-    return jpeg;
+    return jpeg + bytes({0xFF, 0xD9});
 }
 
-inline QByteArray encoded(const QImage& image, const char* format) {
+// The image in a format, progressive where the format has it, at a quality (-1: the writer's own).
+inline QByteArray encoded(const QImage& image, const char* format, int quality = -1) {
     QByteArray out;
     QBuffer buffer(&out);
     buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, format);
+    QImageWriter writer(&buffer, format);
+    writer.setProgressiveScanWrite(quality >= 0);
+    writer.setQuality(quality);
+    writer.write(image);
     return out;
 }
 
+// Detail in every pixel, so that no block compresses away.
 inline QImage noise(int width, int height) {
     QImage image(width, height, QImage::Format_RGB32);
     quint32 x = 12345;
@@ -76,16 +76,9 @@ inline QByteArray largest_face(const char* format) {
     for (int row = 0; row < side; ++row)
         for (int col = 0; col < side; ++col)
             image.setPixel(col, row, qRgb((col * 3 + row) & 255, (row * 5) & 255, ((col ^ row) * 7) & 255));
-    for (int quality = 95; quality > 5; quality -= 5) {
-        QByteArray out;
-        QBuffer buffer(&out);
-        buffer.open(QIODevice::WriteOnly);
-        QImageWriter writer(&buffer, format);
-        writer.setProgressiveScanWrite(true);
-        writer.setQuality(quality);
-        writer.write(image);
-        if (out.size() <= qt_host::pictures::largest_file) return out;
-    }
+    for (int quality = 95; quality > 5; quality -= 5)
+        if (QByteArray out = encoded(image, format, quality); out.size() <= qt_host::pictures::largest_file)
+            return out;
     return {};
 }
 
@@ -98,6 +91,10 @@ inline bool write_file(const QString& path, const QByteArray& bytes) {
 inline bool make(const QString& kind, const QString& path) {
     const QByteArray name = QFile::encodeName(path);
     const QByteArray face = encoded(noise(48, 41), "JPG");
+    const int side = qt_host::pictures::largest_side, scans = qt_host::pictures::most_scans;
+    const auto link_to = [&](const QByteArray& target) {
+        return ::symlink(target.constData(), name.constData()) == 0;
+    };
     if (kind == "missing") return true;
     if (kind == "a face") return write_file(path, face);
     if (kind == "empty") return write_file(path, {});
@@ -105,19 +102,15 @@ inline bool make(const QString& kind, const QString& path) {
     if (kind == "a BMP") return write_file(path, encoded(noise(48, 41), "BMP"));
     if (kind == "pipe") return ::mkfifo(name.constData(), 0600) == 0;
     if (kind == "directory") return QDir().mkdir(path);
-    if (kind == "link to a device") return ::symlink("/dev/zero", name.constData()) == 0;
+    if (kind == "link to a device") return link_to("/dev/zero");
     if (kind == "link to a pipe")
-        return ::mkfifo((name + ".fifo").constData(), 0600) == 0 &&
-               ::symlink((name + ".fifo").constData(), name.constData()) == 0;
-    if (kind == "dangling link") return ::symlink((name + ".gone").constData(), name.constData()) == 0;
-    if (kind == "link to a face")
-        return write_file(path + ".real", face) &&
-               ::symlink((name + ".real").constData(), name.constData()) == 0;
+        return ::mkfifo((name + ".fifo").constData(), 0600) == 0 && link_to(name + ".fifo");
+    if (kind == "dangling link") return link_to(name + ".gone");
+    if (kind == "link to a face") return write_file(path + ".real", face) && link_to(name + ".real");
     if (kind == "file too large")  // a good face, padded past the limit
         return write_file(path, face + QByteArray(static_cast<int>(qt_host::pictures::largest_file), '\0'));
     if (kind == "picture too large")
-        return write_file(
-            path, encoded(QImage(qt_host::pictures::largest_side + 1, 16, QImage::Format_RGB32), "PNG"));
+        return write_file(path, encoded(QImage(side + 1, 16, QImage::Format_RGB32), "PNG"));
     // A face cut off in its middle, or with eight zero bytes written there.
     for (const QString format : {"JPEG", "PNG"}) {
         const QByteArray whole = encoded(noise(48, 41), format.toLatin1().constData());
@@ -129,11 +122,9 @@ inline bool make(const QString& kind, const QString& path) {
     if (kind == "largest JPEG face") return write_file(path, largest_face("JPG"));
     if (kind == "largest PNG face") return write_file(path, largest_face("PNG"));
     if (kind == "thousands of scans") return write_file(path, jpeg_with_empty_scans(1024, 5000));
-    if (kind == "one scan too many")
-        return write_file(path, jpeg_with_empty_scans(64, qt_host::pictures::most_scans));
+    if (kind == "one scan too many") return write_file(path, jpeg_with_empty_scans(64, scans));
     if (kind == "at the limits")  // the DC scan and the rest
-        return write_file(
-            path, jpeg_with_empty_scans(qt_host::pictures::largest_side, qt_host::pictures::most_scans - 1));
+        return write_file(path, jpeg_with_empty_scans(side, scans - 1));
     return false;
 }
 

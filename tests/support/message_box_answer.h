@@ -7,23 +7,19 @@
 #include <QString>
 #include <QTimer>
 
-class message_box_answer {
-public:
-    // Looks for the box every few milliseconds: it runs an event loop of its own.
+// Looks for the box every few milliseconds: it runs an event loop of its own.
+struct message_box_answer {
+    QString text;  // empty until the box has been answered
+    QTimer watcher;
+
     message_box_answer() {
-        watcher_.setInterval(5);
-        QObject::connect(&watcher_, &QTimer::timeout, &watcher_, [this] {
+        QObject::connect(&watcher, &QTimer::timeout, [this] {
             if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
                 text = box->text();
-                watcher_.stop();
+                watcher.stop();
                 box->button(QMessageBox::Ok)->click();
             }
         });
-        watcher_.start();
+        watcher.start(5);
     }
-
-    QString text;  // empty until the box has been answered
-
-private:
-    QTimer watcher_;
 };

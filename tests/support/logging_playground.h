@@ -1,4 +1,4 @@
-// A playground for engine tests: numbered cell tags, the two logs, timers, sign and message.
+// A playground that records what the engine asks of it: numbered cell tags, both logs, timers, sign, message.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -19,7 +19,6 @@ public:
             if (p != n + 1) tags[p] = std::to_string(p <= n ? p : p - 1);
     }
     lines tags, langkah, effi, messages;  // tags indexed by track position
-    int animations = 0;
     bool frame_timer = false, search_timer = false, sign = false, finished = false;
     bool search_timer_at_message = true;
 
@@ -27,21 +26,10 @@ public:
     void set_cell_tag(engine::cell p, std::string tag) override { tags.at(p) = std::move(tag); }
     void add_langkah_line(std::string_view line) override { langkah.emplace_back(line); }
     void add_effi_line(std::string_view line) override { effi.emplace_back(line); }
-    void remove_effi_line(engine::count index) override {
-        ASSERT_LT(static_cast<std::size_t>(index), effi.size());
-        effi.erase(effi.begin() + index);
-    }
-    void remove_last_langkah_line() override {
-        ASSERT_FALSE(langkah.empty());
-        langkah.pop_back();
-    }
-    void place_marble(engine::cell ball, engine::cell p) override {
-        EXPECT_EQ(tags.at(p), std::to_string(ball)) << "a marble stands where its cell says";
-    }
-    void start_frame_timer() override {
-        frame_timer = true;
-        ++animations;
-    }
+    void remove_effi_line(engine::count index) override { effi.erase(effi.begin() + index); }
+    void remove_last_langkah_line() override { langkah.pop_back(); }
+    void place_marble(engine::cell, engine::cell) override {}
+    void start_frame_timer() override { frame_timer = true; }
     void set_search_timer(bool enabled) override { search_timer = enabled; }
     void show_backtrack_sign(bool visible) override { sign = visible; }
     void show_message(const std::string& text) override {
@@ -55,13 +43,6 @@ public:
 inline void load(engine::modul_tiroka& m, int n) {
     m.ball_count = static_cast<engine::small>(n);
     m.set_initial_position();
-}
-
-// The cells as B, R and _.
-inline std::string board(const engine::modul_tiroka& m) {
-    std::string out;
-    for (std::size_t c = 0; c + 1 < m.board.size(); ++c) out += "R_B"[m.board[c] + 1];
-    return out;
 }
 
 }  // namespace test_support
