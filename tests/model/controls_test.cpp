@@ -73,6 +73,9 @@ TEST_F(Controls, ObserverHearsOfVisibleChangesWithTheOldBoundsButNotOfTags) {
     ui::image pause(window, "pause", {8760, 4320, 720, 615}, ui::embedded_face("pause"),
                     ui::image_use::button);
     window.observe(seen);
+    recorder other;  // neither takes the first one's place nor lets it go
+    EXPECT_THROW(window.observe(other), std::logic_error);
+    window.stop_observing(other);
     sign.Left(100);
     sign.Left(100);
     sign.Tag("5");
