@@ -176,7 +176,7 @@ TEST(Playback, ResetInTheMiddleOfAMovementWithAPausePendingClosesTheWindowAtOnce
     EXPECT_FALSE(old.Timer1.Enabled() || old.loop_utama.Enabled());
     s.settle();
     EXPECT_TRUE(window_alive.expired());
-    EXPECT_FALSE(s.clock.step());
+    EXPECT_TRUE(s.clock.idle());
 
     s.open_playground(1);  // a fresh window: nothing of the old track or run is left
     search_view::playground& pg = s.playground();

@@ -11,14 +11,6 @@ void virtual_clock::timer_changed(timer& changed) {
 
 void virtual_clock::timer_gone(timer& gone) { timers_.disarm(gone); }
 
-bool virtual_clock::step() {
-    if (timers_.run_posted_task()) return true;
-    auto* next = timers_.next();
-    if (!next) return false;
-    tick(*next);
-    return true;
-}
-
 void virtual_clock::tick(table::entry& next) {
     timer& due = *next.which;
     now_ = next.due;

@@ -20,9 +20,6 @@ public:
     // Nothing posted and no timer armed: nothing would ever run.
     bool idle() const { return timers_.idle(); }
 
-    // Run one posted task, or else advance to the next tick and run it.
-    // False when nothing is left to run.
-    bool step();
     // Step until `done` holds or the clock would pass `deadline`.
     // True when `done` holds. A template: a run asks `done` after each of
     // its million frames.
