@@ -1,6 +1,7 @@
 // Playback and the timeline: play, pause, resume, Space, step, step back, a chosen line, reset, the menu.
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <functional>
 #include <map>
 #include <memory>
@@ -99,14 +100,9 @@ std::string digest(session& s) {
 std::unique_ptr<session> paused_after(int n, int slider, engine::count k) {
     auto s = std::make_unique<session>();
     s->open_playground(n);
-    search_view::playground& pg = s->playground();
-    pg.Kecepatan.Value(slider);
-    pg.play.user_click();
-    EXPECT_TRUE(run_until(*s, [&] {
-        return !s->messages.empty() ||
-               (pg.langkah.ListCount() == static_cast<std::size_t>(k) && !pg.Timer1.Enabled());
-    }));
-    if (s->messages.empty()) pg.pause.user_click();
+    s->playground().Kecepatan.Value(slider);
+    s->playground().play.user_click();
+    s->pause_after(static_cast<std::uint64_t>(k));
     return s;
 }
 
@@ -215,6 +211,20 @@ TEST(Timeline, TheMenuOffersWhatActsAndStepsGoBothWays) {
         {"play goal back line=2", paused_after_a_step, 2},
         {"play goal back line=2 step paused", paused_after_a_step, 3},
     };
+    struct : ui::list_listener {  // the lines scrolled into view
+        std::string rows;
+        void before_append(std::size_t) override {}
+        void after_append() override {}
+        void before_remove(std::size_t, std::size_t) override {}
+        void after_remove() override {}
+        void show_row(std::size_t row) override { rows += std::to_string(row + 1) + ' '; }
+    } shown;
+    session s;
+    s.open_playground(1);
+    s.playground().langkah.listen(shown);
+    ASSERT_TRUE(run(s, "step paused step paused back resume goal back"));  // each shows its step's line
+    EXPECT_EQ(shown.rows, "1 2 1 3 ");
+    s.playground().langkah.stop_listening(shown);
     for (const auto& row : rows) {
         SCOPED_TRACE(row.script);
         for (std::size_t entry = 0;; ++entry) {

@@ -1,6 +1,7 @@
 // The frame timer: eight animations, rolls of one cell and roof-shaped jumps of two.
 #include <cmath>
 #include <string>
+#include <utility>
 
 #include "ui/playground/playground.h"
 
@@ -93,6 +94,7 @@ void playground::close_animation(ui::shape& marble, bool blue, int t, int d, int
     if (pause_pending_) {
         pause_pending_ = false;
         enter_paused();
+        if (std::exchange(stepping_, false)) show_current_lines();
     } else {
         loop_utama.Enabled(true);
     }

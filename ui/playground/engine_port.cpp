@@ -60,6 +60,7 @@ void playground::show_message(const std::string& text) { ports_.messages.show(te
 
 void playground::finish_playback() {
     pause_pending_ = false;
+    stepping_ = false;
     pause.Enabled(false);
     resume1.Enabled(false);
     pause.Picture(ports_.pictures.load("pauseclick.jpg"));

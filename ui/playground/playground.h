@@ -112,6 +112,7 @@ private:
     // Steps taken so far, while paused or finished: one a line, and the goal.
     engine::count steps_taken() const;
     void go_to_step(engine::count step);
+    void show_current_lines();
 
     void frame(engine::small kind, bool taken_back);
     void roll_frame(marbles& colour_array, int d, bool taken_back);
@@ -140,6 +141,8 @@ private:
     playground_exits& exits_;
     // A click on pause while a marble moves takes hold when it arrives.
     bool pause_pending_ = false;
+    // The movement is a step of ".": its arrival shows the step's lines.
+    bool stepping_ = false;
 
     // While steps are taken back, the logs and the marbles only note what
     // changes, so that each changes once however far the rewind goes.

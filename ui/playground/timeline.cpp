@@ -18,6 +18,7 @@ void playground::step_key() {
     if (!can_step()) return;
     (ready() ? play : resume1).user_click();
     pause_pending_ = true;
+    stepping_ = true;
 }
 
 void playground::step_back_key() {
@@ -53,9 +54,13 @@ void playground::go_to_step(engine::count step) {
         pause.Enabled(true);
         enter_paused();
     }
-    // Each log shows the line of the current step.
-    if (langkah.ListCount() > 0) langkah.show_line(langkah.ListCount() - 1);
-    if (Effi.ListCount() > 0) Effi.show_line(Effi.ListCount() - 1);
+    show_current_lines();
+}
+
+// Each log scrolls its line of the current step into view.
+void playground::show_current_lines() {
+    for (ui::list_box* log : {&langkah, &Effi})
+        if (log->ListCount() > 0) log->show_line(log->ListCount() - 1);
 }
 
 }  // namespace search_view
