@@ -85,8 +85,6 @@ public:
         list_.List(row_, line_);
         print("langkah", line_);
     }
-    void before_remove(std::size_t, std::size_t) override {}
-    void after_remove() override {}
     // The frames the last animation took, if one has run since.
     void print_frames() {
         if (frames_.ticks() == shown_) return;

@@ -213,10 +213,6 @@ TEST(Timeline, TheMenuOffersWhatActsAndStepsGoBothWays) {
     };
     struct : ui::list_listener {  // the lines scrolled into view
         std::string rows;
-        void before_append(std::size_t) override {}
-        void after_append() override {}
-        void before_remove(std::size_t, std::size_t) override {}
-        void after_remove() override {}
         void show_row(std::size_t row) override { rows += std::to_string(row + 1) + ' '; }
     } shown;
     session s;

@@ -13,15 +13,15 @@
 namespace ui {
 
 // The host's list view listens to these, so that it can follow the lines
-// without copying them.
+// without copying them; a listener overrides what it needs.
 class list_listener {
 public:
     virtual ~list_listener() = default;
-    virtual void before_append(std::size_t row) = 0;
-    virtual void after_append() = 0;
+    virtual void before_append(std::size_t /*row*/) {}
+    virtual void after_append() {}
     // Rows first .. last, both included, are about to go.
-    virtual void before_remove(std::size_t first, std::size_t last) = 0;
-    virtual void after_remove() = 0;
+    virtual void before_remove(std::size_t /*first*/, std::size_t /*last*/) {}
+    virtual void after_remove() {}
     // The line at `row` is to be scrolled into view.
     virtual void show_row(std::size_t /*row*/) {}
 };
