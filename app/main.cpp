@@ -7,7 +7,7 @@
 #include <system_error>
 
 #include "app/display.h"
-#include "ui/form/program_window.h"
+#include "ui/program/program_window.h"
 #include "ui/qt/host.h"
 
 namespace {
@@ -45,7 +45,7 @@ int main(int argc, char** argv) {
     QImageReader::setAllocationLimit(64);
 
     // The windows carry the program's icon; so does everything else it opens.
-    QApplication::setWindowIcon(qt_host::pictures().icon(ui::program_icon()));
+    QApplication::setWindowIcon(qt_host::pictures().icon(program::program_icon()));
 
     qt_host::host host;
     host.start();

@@ -12,10 +12,10 @@
 #include <functional>
 #include <string>
 
-#include "ui/form/real_time_schedule.h"
 #include "ui/program/headless.h"
 #include "ui/qt/host.h"
 #include "ui/qt/scene_view.h"
+#include "ui/time/real_time_schedule.h"
 
 namespace {
 
@@ -97,8 +97,7 @@ class run_watch : public QObject {
 
 public:
     explicit run_watch(qt_host::host& h)
-        : viewport_(h.window()->view().viewport()),
-          frame_timer_(h.app().playground()->Timer1),
+        : viewport_(h.window()->view().viewport()), frame_timer_(h.app().playground()->Timer1),
           frames_before_(frame_timer_.ticks()) {
         qApp->installEventFilter(this);
     }

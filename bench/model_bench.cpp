@@ -9,8 +9,8 @@
 #include "engine/List.h"
 #include "engine/log_line.h"
 #include "ui/form/list_box.h"
-#include "ui/form/virtual_clock.h"
 #include "ui/program/headless.h"
+#include "ui/time/virtual_clock.h"
 
 namespace {
 
@@ -172,7 +172,7 @@ void append_ten_million_lines(benchmark::State& state) {
     for (auto _ : state) {
         state.PauseTiming();
         ui::virtual_clock clock;
-        ui::form window("bench", clock, "bench", 0, 0);
+        ui::form window("bench", clock, 0, 0);
         auto list = std::make_unique<ui::list_box>(window, "langkah", ui::bounds{});
         const std::size_t before = heap_in_use();
         state.ResumeTiming();

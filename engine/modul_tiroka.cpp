@@ -4,6 +4,7 @@
 #include <string>
 
 #include "engine/log_line.h"
+#include "engine/tag_value.h"
 
 namespace engine {
 

@@ -19,14 +19,14 @@
 
 #include "hostile_pictures.h"
 #include "message_box_answer.h"
-#include "ui/form/timer.h"
-#include "ui/form/virtual_clock.h"
 #include "ui/qt/host.h"
 #include "ui/qt/painters.h"
 #include "ui/qt/pictures.h"
 #include "ui/qt/qt_scheduler.h"
 #include "ui/qt/scene_view.h"
 #include "ui/start/utama.h"
+#include "ui/time/timer.h"
+#include "ui/time/virtual_clock.h"
 
 using qt_host::host;
 
@@ -301,7 +301,7 @@ private slots:
     void ticks_due_before_a_click_or_key_run_first_and_together() {
         fake_time time;
         qt_host::qt_scheduler scheduler(time);
-        ui::form window("playground", scheduler, "", 1000, 1000);
+        ui::form window("playground", scheduler, 1000, 1000);
         ui::timer zero(window, "zero", 0), x(window, "x", 30), y(window, "y", 30);
         probe screen;
         screen.show();

@@ -10,7 +10,7 @@
 #include "ui/form/form.h"
 #include "ui/form/list_box.h"
 #include "ui/form/text_box.h"
-#include "ui/form/virtual_clock.h"
+#include "ui/time/virtual_clock.h"
 
 using namespace std::string_literals;
 using texts = std::vector<std::string>;
@@ -41,7 +41,7 @@ struct recorder : ui::form_observer, ui::list_listener {
 class Controls : public ::testing::Test {
 protected:
     ui::virtual_clock clock;
-    ui::form window{"playground", clock, "Vorla 5151", 15225, 10290};
+    ui::form window{"playground", clock, 15225, 10290};
     recorder seen;
 };
 
@@ -114,7 +114,7 @@ TEST_F(Controls, ListBoxRemovesWhatItHoldsAndTellsItsListener) {
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.action + " "s + std::to_string(row.index));
-        ui::form owner{"playground", clock, "", 1000, 1000};
+        ui::form owner{"playground", clock, 1000, 1000};
         ui::list_box list(owner, "langkah", {240, 3000, 2295, 2595});
         list.listen(seen);
         seen.notices.clear();

@@ -26,16 +26,16 @@ TEST(CountIn, ReadsWholeNumbersFromOneTo31999WithLeadingZeros) {
 // program. (What typing does, and Enter and reset with every kind of text, the random driver checks.)
 TEST(StartDialog, ProsesOpensThePlaygroundOnlyWhileEnabledAndTheDialogGoesAfterTheClick) {
     program::headless_session s;
-    s.type("7");
+    s.type(U"7");
     s.utama().cmdProses.Enabled(false);
-    s.type("\r");
+    s.type(U"\r");
     s.utama().cmdProses.user_click();
     EXPECT_EQ(s.app.playground(), nullptr);
     auto token = std::make_shared<int>();  // held by the dialog until it is destroyed
     const std::weak_ptr<int> dialog_alive = token;
     s.utama().txtJmlBola.Change = [token, change = s.utama().txtJmlBola.Change] { change(); };
     token.reset();
-    s.type("\b007");
+    s.type(U"\b007");
     s.utama().cmdProses.user_click();
     EXPECT_FALSE(dialog_alive.expired());
     ASSERT_EQ(s.app.window(), s.app.playground());
@@ -139,7 +139,7 @@ private:
     // Proses opens the playground for the N the box shows, and reset brings back an empty dialog.
     void enter() {
         const auto n = start::count_in(s_.utama().txtJmlBola.Text());
-        s_.type("\r");
+        s_.type(U"\r");
         if (!n) return check();
         ASSERT_EQ(s_.app.playground(), s_.app.window());
         EXPECT_EQ(s_.app.state().ball_count, *n);

@@ -10,9 +10,9 @@
 #include <vector>
 
 #include "ui/form/form.h"
-#include "ui/form/real_time_schedule.h"
-#include "ui/form/timer.h"
-#include "ui/form/virtual_clock.h"
+#include "ui/time/real_time_schedule.h"
+#include "ui/time/timer.h"
+#include "ui/time/virtual_clock.h"
 
 namespace {
 
@@ -59,7 +59,7 @@ template <class Driver>
 class Scheduler : public ::testing::Test {
 protected:
     Driver on;
-    ui::form window{"playground", on.port(), "", 1000, 1000};
+    ui::form window{"playground", on.port(), 1000, 1000};
     ticks log;
 
     void note(const std::string& what) { log.emplace_back(what, on.now_ms()); }
@@ -98,7 +98,7 @@ TYPED_TEST(Scheduler, TicksComeInTimeInArmingOrderAfterPostedTasks) {
 // A destroyed timer also leaves its window: stopping the window's timers touches no timer made since,
 // though it may stand where the destroyed one stood.
 TYPED_TEST(Scheduler, ATimerOfNoIntervalOrDestroyedNeverTicks) {
-    ui::form other{"Utama", this->on.port(), "", 1000, 1000};
+    ui::form other{"Utama", this->on.port(), 1000, 1000};
     ui::timer zero(this->window, "zero", 0), negative(this->window, "negative", -5);
     this->watch(zero);
     this->watch(negative);
@@ -135,7 +135,7 @@ namespace {
 class RealTimeSchedule : public ::testing::Test {
 protected:
     on_real_time on;
-    ui::form window{"playground", on.port(), "", 1000, 1000};
+    ui::form window{"playground", on.port(), 1000, 1000};
     ui::timer step{window, "step", 30}, frame{window, "frame", 1};
     names seen;
 

@@ -2,15 +2,20 @@
 #include "ui/form/form.h"
 
 #include <algorithm>
-
-#include "ui/form/timer.h"
+#include <utility>
 
 namespace ui {
 
-form::form(const char* name, scheduler& timers, std::string caption, twips width, twips height)
-    : name_(name), scheduler_(&timers), caption_(std::move(caption)), width_(width), height_(height) {}
+form::form(const char* name, scheduler& timers, twips width, twips height)
+    : name_(name), scheduler_(&timers), width_(width), height_(height) {}
 
 form::~form() = default;
+
+void form::Caption(std::string value) {
+    if (caption_ == value) return;
+    caption_ = std::move(value);
+    if (observer_) observer_->form_changed();
+}
 
 void form::Width(twips value) {
     if (width_ == value) return;

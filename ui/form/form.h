@@ -8,11 +8,9 @@
 #include "ui/form/control.h"
 #include "ui/form/listener_slot.h"
 #include "ui/form/picture.h"
+#include "ui/time/timer.h"
 
 namespace ui {
-
-class scheduler;
-class timer;
 
 // The host implements this to keep the screen in step with the model.
 class form_observer {
@@ -31,18 +29,21 @@ public:
 // user; a fixed dialog keeps its size and has no maximise button.
 enum class form_border { sizable, fixed_dialog };
 
-class form {
+class form : public timer_owner {
 public:
-    form(const char* name, scheduler& timers, std::string caption, twips width, twips height);
+    form(const char* name, scheduler& timers, twips width, twips height);
     virtual ~form();
     form(const form&) = delete;
     form& operator=(const form&) = delete;
 
     const char* name() const { return name_; }
     // What runs this window's timers.
-    scheduler& timer_port() const { return *scheduler_; }
+    scheduler& timer_port() const override { return *scheduler_; }
 
+    // What the program's windows all carry, the caption and the icon, the
+    // program gives each window before it is shown.
     const std::string& Caption() const { return caption_; }
+    void Caption(std::string value);
     // Outer size, frame included, as the window's layout code reads and writes it.
     twips Width() const { return width_; }
     void Width(twips value);
@@ -96,12 +97,11 @@ public:
 
 private:
     friend class control;
-    friend class timer;
     int enrol(control& created);  // returns the new control's z
     int front_z() { return ++top_z_; }
     int back_z() { return --bottom_z_; }
-    void enrol(timer& created) { timers_.push_back(&created); }
-    void leave(timer& gone);
+    void enrol(timer& created) override { timers_.push_back(&created); }
+    void leave(timer& gone) override;
 
     const char* name_;
     scheduler* scheduler_;

@@ -3,6 +3,7 @@
 #include <string>
 #include <utility>
 
+#include "engine/tag_value.h"
 #include "ui/playground/playground.h"
 
 namespace search_view {

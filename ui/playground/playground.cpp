@@ -2,7 +2,6 @@
 #include "ui/playground/playground.h"
 
 #include "ui/form/embedded.h"
-#include "ui/form/program_window.h"
 
 namespace search_view {
 
@@ -15,7 +14,7 @@ const ui::font_spec sign_font{"Arial Narrow", 9.75f, true};
 // clang-format off
 playground::playground(const playground_ports& ports, engine::modul_tiroka& state,
                        playground_exits& exits)
-    : ui::form("playground", ports.timers, ui::program_caption, 15225 + ui::frame_width,
+    : ui::form("playground", ports.timers, 15225 + ui::frame_width,
                10290 + ui::frame_height),
       // The cells, their numbers and the marbles form the track row, the one
       // part of a wide scene that scrolls; a view keeps a moving marble in sight.
@@ -52,7 +51,6 @@ playground::playground(const playground_ports& ports, engine::modul_tiroka& stat
       Timer1(*this, "Timer1", 1),
       ports_(ports), state_(state), exits_(exits) {
     // clang-format on
-    Icon(ui::program_icon());
     // A wide scene opens on the backdrop.
     opens_on(&layout);
     bind_key("Space", [this] { space_key(); });

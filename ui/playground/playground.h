@@ -12,7 +12,7 @@
 #include "ui/form/form.h"
 #include "ui/form/list_box.h"
 #include "ui/form/ports.h"
-#include "ui/form/timer.h"
+#include "ui/time/timer.h"
 
 namespace search_view {
 

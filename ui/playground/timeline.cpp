@@ -1,4 +1,5 @@
 // The search as a timeline: one step forward, one step back, or back to any line of the move log.
+#include "engine/tag_value.h"
 #include "ui/playground/playground.h"
 
 namespace search_view {

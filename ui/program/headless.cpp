@@ -31,13 +31,14 @@ search_view::playground& headless_session::playground() {
     throw std::logic_error("the playground is not open");
 }
 
-void headless_session::type(std::string_view keys) {
-    for (char key : keys) utama().txtJmlBola.type(static_cast<unsigned char>(key));
+void headless_session::type(std::u32string_view keys) {
+    for (char32_t key : keys) utama().txtJmlBola.type(key);
 }
 
 void headless_session::open_playground(int n) {
-    type(std::to_string(n));
-    type("\r");
+    const std::string digits = std::to_string(n);
+    type(std::u32string(digits.begin(), digits.end()));
+    type(U"\r");
     settle();
 }
 

@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "ui/form/ports.h"
-#include "ui/form/virtual_clock.h"
 #include "ui/program/program.h"
+#include "ui/time/virtual_clock.h"
 
 namespace program {
 
@@ -33,8 +33,8 @@ public:
     std::map<std::string, ui::picture> picture_answers;  // by file name
     std::function<void(const std::string&)> on_message;  // called while the box is open
 
-    // Type characters into the start dialog, as key presses.
-    void type(std::string_view keys);
+    // Type keys into the start dialog, one key press a code point.
+    void type(std::u32string_view keys);
     // Type N and press Enter: the playground opens for N (when N is a count).
     void open_playground(int n);
     // Run the clock until the success message has been answered; false if

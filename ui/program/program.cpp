@@ -1,7 +1,8 @@
 // The hand-over between the start dialog and the playground, and closing windows safely.
 #include "ui/program/program.h"
 
-#include "ui/form/scheduler.h"
+#include "ui/program/program_window.h"
+#include "ui/time/scheduler.h"
 
 namespace program {
 
@@ -23,6 +24,8 @@ void program::start() {
 }
 
 void program::show(std::unique_ptr<ui::form> window) {
+    window->Caption(program_caption);
+    window->Icon(program_icon());
     current_ = std::move(window);
     shell_.show(*current_);
 }

@@ -4,7 +4,7 @@
 #include <QObject>
 #include <QTimer>
 
-#include "ui/form/real_time_schedule.h"
+#include "ui/time/real_time_schedule.h"
 
 namespace qt_host {
 

@@ -3,8 +3,6 @@
 
 #include <algorithm>
 
-#include "ui/form/program_window.h"
-
 namespace start {
 
 std::optional<int> whole_number_in(std::string_view text, int low, int high) {
@@ -27,7 +25,7 @@ std::optional<engine::small> count_in(std::string_view text) {
 }
 
 Utama::Utama(ui::scheduler& timers, engine::modul_tiroka& state, ui::beeper& beep, utama_exits& exits)
-    : ui::form("Utama", timers, ui::program_caption, 3795 + ui::frame_width, 1320 + ui::frame_height),
+    : ui::form("Utama", timers, 3795 + ui::frame_width, 1320 + ui::frame_height),
       // The label takes no focus, so the text box has it when the window
       // opens; the box is read out by the label's words.
       lblJmlBola(*this, "lblJmlBola", {120, 480, 1215, 255}, "Jumlah Bola :", ui::design().back(ui::white)),
@@ -35,7 +33,6 @@ Utama::Utama(ui::scheduler& timers, engine::modul_tiroka& state, ui::beeper& bee
       cmdProses(*this, "cmdProses", {2160, 840, 1575, 375}, "Proses", ui::design().tab(2).disabled()),
       state_(state), beep_(beep), exits_(exits) {
     BackColor(ui::white);
-    Icon(ui::program_icon());
     BorderStyle(ui::form_border::fixed_dialog);  // one box and one button: nothing to gain by resizing
     txtJmlBola.Change = [this] { txtJmlBola_Change(); };
     txtJmlBola.KeyPress = [this](char32_t& key) { txtJmlBola_KeyPress(key); };

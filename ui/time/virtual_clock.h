@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <functional>
 
-#include "ui/form/scheduler.h"
-#include "ui/form/timer_table.h"
+#include "ui/time/scheduler.h"
+#include "ui/time/timer_table.h"
 
 namespace ui {
 

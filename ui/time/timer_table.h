@@ -7,7 +7,7 @@
 #include <functional>
 #include <vector>
 
-#include "ui/form/timer.h"
+#include "ui/time/timer.h"
 
 namespace ui {
 

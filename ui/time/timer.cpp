@@ -1,12 +1,11 @@
 // A window's timer: tells the scheduler when it is switched on or off.
-#include "ui/form/timer.h"
+#include "ui/time/timer.h"
 
-#include "ui/form/form.h"
-#include "ui/form/scheduler.h"
+#include "ui/time/scheduler.h"
 
 namespace ui {
 
-timer::timer(form& owner, const char* name, int interval_ms)
+timer::timer(timer_owner& owner, const char* name, int interval_ms)
     : owner_(&owner), name_(name), interval_(interval_ms) {
     owner.enrol(*this);
 }

@@ -1,7 +1,7 @@
 // The virtual clock: ticks each timer its interval after it was armed, and again every interval.
-#include "ui/form/virtual_clock.h"
+#include "ui/time/virtual_clock.h"
 
-#include "ui/form/timer.h"
+#include "ui/time/timer.h"
 
 namespace ui {
 

@@ -6,8 +6,8 @@
 #include <optional>
 #include <vector>
 
-#include "ui/form/scheduler.h"
-#include "ui/form/timer_table.h"
+#include "ui/time/scheduler.h"
+#include "ui/time/timer_table.h"
 
 namespace ui {
 
@@ -24,7 +24,7 @@ public:
     std::int64_t now() override;
 };
 
-// The rules of the virtual clock on real time. The host asks when to wake
+// The timer table's rules on real time. The host asks when to wake
 // (`next_wake`), sleeps until then and calls `run_due`; nothing here sleeps,
 // so tests drive it with a fake source.
 //

@@ -6,12 +6,27 @@
 
 namespace ui {
 
-class form;
 class scheduler;
+class timer;
+
+// What timers belong to: a window, which runs them on its scheduler and
+// keeps a list of them, so that it can switch them all off when it goes.
+class timer_owner {
+public:
+    virtual scheduler& timer_port() const = 0;
+
+protected:
+    ~timer_owner() = default;
+
+private:
+    friend class timer;
+    virtual void enrol(timer& created) = 0;
+    virtual void leave(timer& gone) = 0;
+};
 
 class timer {
 public:
-    timer(form& owner, const char* name, int interval_ms);
+    timer(timer_owner& owner, const char* name, int interval_ms);
     ~timer();
     timer(const timer&) = delete;
     timer& operator=(const timer&) = delete;
@@ -47,7 +62,7 @@ public:
     }
 
 private:
-    form* owner_;
+    timer_owner* owner_;
     const char* name_;
     int interval_;
     bool enabled_ = false;

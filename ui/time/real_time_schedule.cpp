@@ -1,10 +1,10 @@
 // The real-time schedule: arms timers at the frame pace or their interval, and runs what is due.
-#include "ui/form/real_time_schedule.h"
+#include "ui/time/real_time_schedule.h"
 
 #include <algorithm>
 #include <chrono>
 
-#include "ui/form/timer.h"
+#include "ui/time/timer.h"
 
 namespace ui {
 
