@@ -50,61 +50,71 @@ small modul_tiroka::at(cell index) const {
     return index >= 0 && index < static_cast<cell>(board.size()) ? board[index] : missing;
 }
 
+namespace {
+// Cell c, counted from 0, stands at track position c + 1: the number under it
+// and in the log lines.
+cell track_position(cell c) { return c + 1; }
+}  // namespace
+
+cell modul_tiroka::source_of(small kind, bool taken_back) const {
+    const move_geometry& g = geometry_of(kind);
+    const cell reach = g.direction * g.distance;
+    return taken_back ? hole + reach : hole - reach;
+}
+
 bool modul_tiroka::can_move(small kind) const {
     if (kind < blue_jump || kind > red_roll) return false;
     // The marble comes from behind the hole; a jump passes over one marble
     // of the other colour.
     const move_geometry& g = geometry_of(kind);
-    const cell source = hole - g.direction * g.distance;
+    const cell source = source_of(kind, false);
     if (source < 0 || source >= cells() || board[source] != g.colour) return false;
     return g.distance == 1 || at(hole - g.direction) == -g.colour;
 }
 
-// The number of the marble on cell `from` moves to the tag of cell `to`.
-cell modul_tiroka::move_tag(cell from, cell to, playground_port& playground) {
-    const cell ball = tag_value(playground.cell_tag(from + 1));
-    playground.set_cell_tag(from + 1, std::string());
-    playground.set_cell_tag(to + 1, std::to_string(ball));
+// The marble on cell `from` goes into the hole, which moves to `from`: the
+// board and the two cell tags, the marble's number passing from one tag to
+// the other. Returns the marble's number.
+cell modul_tiroka::slide_into_hole(cell from, playground_port& playground) {
+    const cell to = hole;
+    const cell ball = tag_value(playground.cell_tag(track_position(from)));
+    playground.set_cell_tag(track_position(from), std::string());
+    playground.set_cell_tag(track_position(to), std::to_string(ball));
+    board[to] = board[from];
+    board[from] = empty_cell;
+    hole = from;
     return ball;
 }
 
-// The marble on cell `from` becomes the moving marble, and its number moves
-// between the two cell tags; the caller starts the frames that show the journey.
-void modul_tiroka::take_marble(cell from, cell to, playground_port& playground) {
-    moving_ball = tag_value(playground.cell_tag(from + 1));
-    move_tag(from, to, playground);
+// A move made or taken back: its marble slides into the hole and becomes the
+// moving marble, and the frames that show its journey start. Returns the cell
+// it came from.
+cell modul_tiroka::shift(small kind, bool taken_back, playground_port& playground) {
+    const cell from = source_of(kind, taken_back);
+    anim_kind = animation_of(kind, taken_back);
+    moving_ball = slide_into_hole(from, playground);
+    playground.start_frame_timer();
+    return from;
 }
 
 void modul_tiroka::do_move(small kind, playground_port& playground) {
     ++log_count;
     ++path_count;
-    const move_geometry& g = geometry_of(kind);
-    const cell h = hole;
-    const cell source = h - g.direction * g.distance;
-    anim_kind = animation_of(kind, false);
-    board[h] = g.colour;
-    hole = source;
-    take_marble(source, h, playground);
-    playground.start_frame_timer();
-    playground.add_langkah_line(log_line(log_count, g.label, source + 1, h + 1));
-    playground.add_effi_line(log_line(path_count, g.label, source + 1, h + 1));
-    board[source] = empty_cell;
+    const cell to = hole;
+    const cell from = shift(kind, false, playground);
+    const std::string_view label = geometry_of(kind).label;
+    playground.add_langkah_line(log_line(log_count, label, track_position(from), track_position(to)));
+    playground.add_effi_line(log_line(path_count, label, track_position(from), track_position(to)));
 }
 
 void modul_tiroka::undo_move(small kind, playground_port& playground) {
     ++log_count;
     --path_count;
-    const move_geometry& g = geometry_of(kind);
-    const cell h = hole;  // the cell the marble came from
-    const cell source = h + g.direction * g.distance;
-    anim_kind = animation_of(kind, true);
-    board[h] = g.colour;
-    hole = source;
-    take_marble(source, h, playground);
-    playground.start_frame_timer();
-    playground.add_langkah_line(log_line(log_count, backtrack_label, source + 1, h + 1));
+    const cell to = hole;
+    const cell from = shift(kind, true, playground);
+    playground.add_langkah_line(
+        log_line(log_count, backtrack_label, track_position(from), track_position(to)));
     playground.remove_effi_line(path_count);
-    board[source] = empty_cell;
 }
 
 void modul_tiroka::start_search(playground_port& playground) {
@@ -117,7 +127,7 @@ void modul_tiroka::start_search(playground_port& playground) {
 void modul_tiroka::search_step(playground_port& playground) {
     // A finished (or never started) search has no top to advance: a stray
     // tick does nothing rather than spin on an empty stack.
-    if (!move_stack || step_count < 0 || move_stack->operator_kurung(0) == missing) {
+    if (!move_stack || finished() || move_stack->operator_kurung(0) == missing) {
         playground.set_search_timer(false);
         return;
     }
@@ -170,7 +180,7 @@ void modul_tiroka::search_step(playground_port& playground) {
 void modul_tiroka::step_back(playground_port& playground) {
     if (!move_stack) return;
     List& stack = *move_stack;
-    if (step_count < 0) {
+    if (finished()) {
         // The goal: the top it took away was fresh, as every move leaves it.
         step_count = path_count;
         stack.addlastelmt(0);
@@ -186,8 +196,7 @@ void modul_tiroka::step_back(playground_port& playground) {
         stack.dellastelmt();
         --step_count;
         const small kind = stack.operator_kurung(step_count);
-        const move_geometry& g = geometry_of(kind);
-        put_marble(hole + g.direction * g.distance, hole, playground);
+        put_marble(source_of(kind, true), playground);
         stack.dellastelmt();
         stack.addlastelmt(last_legal_below(kind));
         --path_count;
@@ -195,24 +204,22 @@ void modul_tiroka::step_back(playground_port& playground) {
     } else {
         // A retreat: the move it took back is made again, and the depth
         // above it is back before its last try.
-        const move_geometry& g = geometry_of(top);
-        const cell h = hole;
-        const cell source = h - g.direction * g.distance;
-        put_marble(source, h, playground);
+        const cell to = hole;
+        const cell from = source_of(top, false);
+        put_marble(from, playground);
         ++step_count;
         stack.addlastelmt(last_legal_below(exhausted));
         ++path_count;
-        playground.add_effi_line(log_line(path_count, g.label, source + 1, h + 1));
+        playground.add_effi_line(
+            log_line(path_count, geometry_of(top).label, track_position(from), track_position(to)));
     }
     recall_last_step(playground);
 }
 
-// The marble on cell `from` stands on cell `to` at once, and the hole where it was.
-void modul_tiroka::put_marble(cell from, cell to, playground_port& playground) {
-    playground.place_marble(move_tag(from, to, playground), to + 1);
-    board[to] = board[from];
-    board[from] = empty_cell;
-    hole = from;
+// The marble on cell `from` stands in the hole at once, and the hole where it was.
+void modul_tiroka::put_marble(cell from, playground_port& playground) {
+    const cell to = hole;
+    playground.place_marble(slide_into_hole(from, playground), track_position(to));
 }
 
 small modul_tiroka::last_legal_below(small kind) const {
@@ -227,14 +234,13 @@ void modul_tiroka::recall_last_step(playground_port& playground) {
     const small top = move_stack->operator_kurung(step_count);
     if (top > 0) {
         // The retreated marble is back on the cell its move started from.
-        const move_geometry& g = geometry_of(top);
         anim_kind = animation_of(top, true);
-        moving_ball = tag_value(playground.cell_tag(hole - g.direction * g.distance + 1));
+        moving_ball = tag_value(playground.cell_tag(track_position(source_of(top, false))));
     } else if (step_count > 0) {
+        // The marble of the last move stands where that move would be taken back from.
         const small kind = move_stack->operator_kurung(step_count - 1);
-        const move_geometry& g = geometry_of(kind);
         anim_kind = animation_of(kind, false);
-        moving_ball = tag_value(playground.cell_tag(hole + g.direction * g.distance + 1));
+        moving_ball = tag_value(playground.cell_tag(track_position(source_of(kind, true))));
     } else {
         anim_kind = 0;
         moving_ball = 0;

@@ -88,6 +88,8 @@ public:
 
     bool is_solved() const;
     bool can_move(small kind) const;
+    // The goal has been found: step_count holds -1 from then on.
+    bool finished() const { return step_count < 0; }
 
     // Apply or take back one move: board, hole, cell tags, the log lines,
     // anim_kind and moving_ball, and the frame timer that shows it.
@@ -107,9 +109,12 @@ public:
 private:
     cell cells() const { return 2 * cell{ball_count} + 1; }
     small at(cell index) const;  // a board value, or -9999 outside 0 .. 2N+1
-    cell move_tag(cell from, cell to, playground_port& playground);
-    void take_marble(cell from, cell to, playground_port& playground);
-    void put_marble(cell from, cell to, playground_port& playground);
+    // The cell a move of that kind takes its marble from: behind the hole,
+    // or beyond it when the move is taken back.
+    cell source_of(small kind, bool taken_back) const;
+    cell slide_into_hole(cell from, playground_port& playground);
+    cell shift(small kind, bool taken_back, playground_port& playground);
+    void put_marble(cell from, playground_port& playground);
     small last_legal_below(small kind) const;
     void recall_last_step(playground_port& playground);
 };
