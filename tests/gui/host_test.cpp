@@ -188,9 +188,12 @@ private slots:
             });
             return offered;
         };
+        // The step's line is selected on screen, so going back to it is offered too.
+        QCOMPARE(langkah->currentIndex().row(), 0);
         auto offered = next_menu(4);  // Step back
         QTest::keyClick(slider, Qt::Key_F10, Qt::ShiftModifier);
-        QCOMPARE(*offered, (QStringList{"Resume Space", "Step .", "Step back ,", "Reset Ctrl+R"}));
+        QCOMPARE(*offered, (QStringList{"Resume Space", "Step .", "Step back ,",
+                                        "Go to the selected line Enter", "Reset Ctrl+R"}));
         QCOMPARE(langkah->model()->rowCount(), 0);
         QTRY_VERIFY(slider->hasFocus());
         offered = next_menu(-1);

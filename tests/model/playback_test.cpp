@@ -17,7 +17,8 @@ namespace {
 
 using session = program::headless_session;
 
-constexpr ui::virtual_clock::milliseconds a_long_while = 1000000;  // past the whole run of N = 5 at the slowest step
+constexpr ui::virtual_clock::milliseconds a_long_while =
+    1000000;  // past the whole run of N = 5 at the slowest step
 
 bool run_until(session& s, const std::function<bool()>& done) {
     return s.clock.run_until(done, s.clock.now() + a_long_while);
@@ -125,7 +126,7 @@ TEST(Playback, ButtonsSpaceAndThePendingPause) {
         {"play pause pause", "pause resume1", 0, "buttonclick pause pauseclick resume pauseclick resume",
          false},
         {"play pause resume line", "pause", 1, "buttonclick pause pauseclick resume resumeclick pause", true},
-        {"speed=300 play moving pause pause", "pause", 1, "buttonclick pause", true},
+        {"speed=300 play moving pause pause", "pause", 1, "buttonclick pause pauseclick pauseclick", true},
         {"speed=300 play moving pause arrived", "pause resume1", 1, "buttonclick pause pauseclick resume",
          false},
         {"speed=300 play line moving pause arrived resume line moving pause arrived", "pause resume1", 2,

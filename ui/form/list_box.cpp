@@ -32,6 +32,12 @@ void list_box::removed_from(std::size_t index) {
     if (list_index_ >= 0 && static_cast<std::size_t>(list_index_) >= index) list_index_ = -1;
 }
 
+void list_box::ListIndex(int index) {
+    if (list_index_ == index) return;
+    list_index_ = index;
+    if (listener_) listener_->select_row(index);
+}
+
 void list_box::show_line(std::size_t index) {
     if (listener_ && index < lines_.size()) listener_->show_row(index);
 }

@@ -24,6 +24,8 @@ public:
     virtual void after_remove() {}
     // The line at `row` is to be scrolled into view.
     virtual void show_row(std::size_t /*row*/) {}
+    // The program selected the line at `row`, or none at -1.
+    virtual void select_row(int /*row*/) {}
 };
 
 class list_box : public control {
@@ -41,9 +43,10 @@ public:
     void List(std::size_t index, std::string& into) const { lines_.read(index, into); }
 
     // The selected line, -1 for none. The host keeps it as the user moves
-    // the selection; a removal that takes the line clears it.
+    // the selection, and shows a selection the program makes; a removal that
+    // takes the line clears it.
     int ListIndex() const { return list_index_; }
-    void ListIndex(int index) { list_index_ = index; }
+    void ListIndex(int index);
     // Enter on the selected line, or a double-click on a line (which selects it).
     std::function<void()> DblClick;
     // Scrolls the line at a 0-based index into view, only as far as needed.

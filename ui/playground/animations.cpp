@@ -92,8 +92,7 @@ void playground::close_animation(ui::shape& marble, bool blue, int t, int d, int
     marble.Tag(std::to_string(destination));
     if (jump) marble.Top(bckGrnd(0).Top());
     marble.Left(bckGrnd(destination).Left());
-    if (pause_pending_) {
-        pause_pending_ = false;
+    if (run_ == run_state::pausing) {
         enter_paused();
         if (std::exchange(stepping_, false)) show_current_lines();
     } else {

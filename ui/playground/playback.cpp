@@ -5,43 +5,53 @@ namespace search_view {
 
 void playground::loop_utama_Timer() { state_.search_step(*this); }
 
+void playground::enter(run_state next) {
+    run_ = next;
+    play.Enabled(next == run_state::ready);
+    pause.Enabled(next == run_state::running || next == run_state::pausing || next == run_state::paused);
+    resume1.Enabled(next == run_state::paused);
+}
+
 void playground::play_Click() {
     state_.start_search(*this);
-    play.Enabled(false);
     play.Picture(ports_.pictures.load("buttonclick.jpg"));
     pause.Picture(ports_.pictures.load("pause.jpg"));
-    pause.Enabled(true);
+    enter(run_state::running);
 }
 
 // A pause holds the search between two steps. A click while a marble moves
-// is remembered: the marble finishes its movement, and its last frame leaves
-// the search timer off and enters the pause.
+// shows at once that it was taken; the marble finishes its movement, and
+// its last frame leaves the search timer off and enters the pause.
 void playground::pause_Click() {
     loop_utama.Enabled(false);
+    pause.Picture(ports_.pictures.load("pauseclick.jpg"));
     if (Timer1.Enabled())
-        pause_pending_ = true;
+        enter(run_state::pausing);
     else
         enter_paused();
 }
 
 void playground::enter_paused() {
-    pause_pending_ = false;
-    pause.Picture(ports_.pictures.load("pauseclick.jpg"));
     resume1.Picture(ports_.pictures.load("resume.jpg"));
-    resume1.Enabled(true);
+    enter(run_state::paused);
 }
 
 void playground::resume1_Click() {
     loop_utama.Enabled(true);
     resume1.Picture(ports_.pictures.load("resumeclick.jpg"));
     pause.Picture(ports_.pictures.load("pause.jpg"));
-    resume1.Enabled(false);
+    enter(run_state::running);
 }
 
 // While paused both pause and resume1 take a click; Space resumes.
 ui::image* playground::space_target() {
-    for (ui::image* button : {&resume1, &play, &pause})
-        if (button->Enabled()) return button;
+    switch (run_) {
+    case run_state::ready: return &play;
+    case run_state::running:
+    case run_state::pausing: return &pause;
+    case run_state::paused: return &resume1;
+    case run_state::finished: break;
+    }
     return nullptr;
 }
 

@@ -1,10 +1,8 @@
 // The playground window: the track, the marbles, the two move logs and the playback controls.
 #pragma once
 
-#include <optional>
+#include <cstddef>
 #include <string>
-#include <utility>
-#include <vector>
 
 #include "engine/modul_tiroka.h"
 #include "ui/form/control.h"
@@ -34,6 +32,10 @@ struct playground_ports {
 // standstill helps nobody, so the slowest step is 1.
 inline constexpr int slowest_step = 1;
 inline constexpr int fastest_step = 1000;
+
+// Where a run stands; the playback buttons follow from it. Pausing: a pause
+// was asked for while a marble moves, and takes hold when it arrives.
+enum class run_state { ready, running, pausing, paused, finished };
 
 inline constexpr ui::colour blue_marble = 0xFF0000;
 inline constexpr ui::colour red_marble = 0x0000FF;
@@ -99,13 +101,13 @@ public:
     bool can_step_back() const;
     bool can_go_to_line(std::size_t line) const;
 
+    run_state state() const { return run_; }
+
 private:
     using marbles = ui::control_array<ui::shape>;
 
-    // Where the run stands, as the buttons show it.
-    bool ready() const { return play.Enabled(); }
-    bool paused() const { return resume1.Enabled(); }
-    bool finished() const { return !play.Enabled() && !pause.Enabled(); }
+    // The run enters a state, and play, pause and resume1 take a click as it allows.
+    void enter(run_state next);
     // The button Space would click, or null.
     ui::image* space_target();
     void declare_context_menu();
@@ -139,20 +141,9 @@ private:
     playground_ports ports_;
     engine::modul_tiroka& state_;
     playground_exits& exits_;
-    // A click on pause while a marble moves takes hold when it arrives.
-    bool pause_pending_ = false;
+    run_state run_ = run_state::ready;
     // The movement is a step of ".": its arrival shows the step's lines.
     bool stepping_ = false;
-
-    // While steps are taken back, the logs and the marbles only note what
-    // changes, so that each changes once however far the rewind goes.
-    struct rewind {
-        std::size_t langkah_kept;
-        std::size_t effi_kept;
-        std::vector<std::string> effi_regained;
-        std::vector<std::pair<engine::cell, engine::cell>> marbles_placed;  // marble, track position
-    };
-    std::optional<rewind> rewinding_;
 };
 
 }  // namespace search_view

@@ -1,24 +1,29 @@
 // The search as a timeline: one step forward, one step back, or back to any line of the move log.
 #include "engine/tag_value.h"
 #include "ui/playground/playground.h"
+#include "ui/playground/rewind.h"
 
 namespace search_view {
 
-bool playground::can_step() const { return ready() || paused(); }
+bool playground::can_step() const { return run_ == run_state::ready || run_ == run_state::paused; }
 
-bool playground::can_step_back() const { return finished() || (paused() && state_.log_count > 0); }
+bool playground::can_step_back() const {
+    return run_ == run_state::finished || (run_ == run_state::paused && state_.log_count > 0);
+}
 
 bool playground::can_go_to_line(std::size_t line) const {
-    return (paused() || finished()) && line >= 1 && line <= langkah.ListCount();
+    const bool held = run_ == run_state::paused || run_ == run_state::finished;
+    return held && line >= 1 && line <= langkah.ListCount();
 }
 
 // From ready "." does what play does, from paused what resume does; the
-// marble's last frame then enters the pause, as a pause clicked during the
-// movement would.
+// step's movement then ends in the pause, as after a click on pause during
+// a movement.
 void playground::step_key() {
     if (!can_step()) return;
-    (ready() ? play : resume1).user_click();
-    pause_pending_ = true;
+    (run_ == run_state::ready ? play : resume1).user_click();
+    pause.Picture(ports_.pictures.load("pauseclick.jpg"));
+    enter(run_state::pausing);
     stepping_ = true;
 }
 
@@ -31,37 +36,36 @@ void playground::go_to_line(std::size_t line) {
 }
 
 // Every step but the goal writes one line of langkah.
-engine::count playground::steps_taken() const { return state_.log_count + (state_.step_count < 0 ? 1 : 0); }
+engine::count playground::steps_taken() const { return state_.log_count + (state_.finished() ? 1 : 0); }
 
-// The engine takes the steps back one by one; the logs change once at the
-// end, and the window shows the state after `step` as a pause there would.
+// The engine takes the steps back one by one through a recorder; the logs
+// and the marbles change once at the end, and the window shows the state
+// after `step` as a pause there would.
 void playground::go_to_step(engine::count step) {
-    const bool was_finished = finished();
-    rewinding_ = rewind{langkah.ListCount(), Effi.ListCount(), {}, {}};
-    for (engine::count k = steps_taken(); k > step; --k) state_.step_back(*this);
-    const rewind done = std::move(*rewinding_);
-    rewinding_.reset();
+    rewind_recorder rewind(*this, langkah.ListCount(), Effi.ListCount());
+    for (engine::count k = steps_taken(); k > step; --k) state_.step_back(rewind);
 
-    langkah.RemoveItemsFrom(done.langkah_kept);
-    Effi.RemoveItemsFrom(done.effi_kept);
-    for (const std::string& line : done.effi_regained) Effi.AddItem(line);
+    langkah.RemoveItemsFrom(rewind.langkah_kept());
+    Effi.RemoveItemsFrom(rewind.effi_kept());
+    for (const std::string& line : rewind.effi_regained()) Effi.AddItem(line);
     // A marble placed more than once goes only to its last place, the cell
     // whose tag names it now.
-    for (auto placed = done.marbles_placed.rbegin(); placed != done.marbles_placed.rend(); ++placed) {
-        const auto [ball, p] = *placed;
-        if (engine::tag_value(bckGrnd(p).Tag()) == ball) place_marble(ball, p);
+    const auto& placed = rewind.marbles_placed();
+    for (auto each = placed.rbegin(); each != placed.rend(); ++each) {
+        const auto [ball, p] = *each;
+        if (engine::tag_value(cell_tag(p)) == ball) place_marble(ball, p);
     }
-    if (was_finished) {
-        pause.Enabled(true);
-        enter_paused();
-    }
+    if (run_ == run_state::finished) enter_paused();
     show_current_lines();
 }
 
-// Each log scrolls its line of the current step into view.
+// Each log selects its line of the current step, none where it has none,
+// and scrolls it into view.
 void playground::show_current_lines() {
-    for (ui::list_box* log : {&langkah, &Effi})
+    for (ui::list_box* log : {&langkah, &Effi}) {
+        log->ListIndex(static_cast<int>(log->ListCount()) - 1);
         if (log->ListCount() > 0) log->show_line(log->ListCount() - 1);
+    }
 }
 
 }  // namespace search_view

@@ -20,6 +20,8 @@ public:
 signals:
     // The model asks for this row to be scrolled into view.
     void row_shown(const QModelIndex& index);
+    // The model selected this row (an invalid index: none).
+    void row_selected(const QModelIndex& index);
 
 private:
     void before_append(std::size_t row) override;
@@ -27,6 +29,7 @@ private:
     void before_remove(std::size_t first, std::size_t last) override;
     void after_remove() override { endRemoveRows(); }
     void show_row(std::size_t row) override;
+    void select_row(int row) override { emit row_selected(index(row, 0)); }
 
     ui::list_box* lines_;
 };

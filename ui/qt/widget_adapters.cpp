@@ -168,6 +168,9 @@ public:
         keep(QObject::connect(lines_, &list_model::row_shown, &view, [&view](const QModelIndex& index) {
             view.scrollTo(index, QAbstractItemView::EnsureVisible);
         }));
+        keep(QObject::connect(lines_, &list_model::row_selected, &view, [&view](const QModelIndex& index) {
+            view.selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
+        }));
         // The model knows the selected line, and hears the line the user chooses.
         keep(QObject::connect(view.selectionModel(), &QItemSelectionModel::currentChanged, &view,
                               [&model](const QModelIndex& current) {
