@@ -1,6 +1,7 @@
 // The text of one move-log line, such as "2.Red jump (3,1)".
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -27,5 +28,16 @@ private:
     char text_[80];  // three numbers of at most 20 characters and the longest label
     std::size_t size_;
 };
+
+// A log line read back: its number, the kind of its move (0 for a
+// Backtrack), and the track positions the marble went from and to.
+struct read_line {
+    count number;
+    small kind;
+    cell from;
+    cell to;
+};
+// Nothing for a text that is not a log line.
+std::optional<read_line> read_log_line(std::string_view text);
 
 }  // namespace engine

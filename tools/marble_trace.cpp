@@ -12,12 +12,16 @@
 
 #include "ui/form/list_box.h"
 #include "ui/program/headless.h"
+#include "ui/tree/dot.h"
 
 namespace {
 
 void print_usage() {
-    std::fprintf(stderr, "usage: marble-trace N [SPEED]   (N from 1 to %d, SPEED from %d to %d)\n",
-                 start::max_ball_count, search_view::slowest_step, search_view::fastest_step);
+    std::fprintf(
+        stderr,
+        "usage: marble-trace [--tree] N [SPEED]   (N from 1 to %d, SPEED from %d to %d; with --tree, the "
+        "search tree in Graphviz's DOT)\n",
+        start::max_ball_count, search_view::slowest_step, search_view::fastest_step);
 }
 
 // Writes all of the bytes to standard output. A write that fails ends the
@@ -100,9 +104,36 @@ private:
     std::uint64_t shown_ = 0;
 };
 
+// The whole run's search tree, read from its move log.
+int print_tree(engine::small n, std::optional<int> speed) {
+    program::headless_session session;
+    session.open_playground(n);
+    search_view::playground& pg = session.playground();
+    if (speed) pg.Kecepatan.Value(*speed);
+    pg.play.user_click();
+    if (!session.run_to_success(INT64_MAX)) {
+        std::fputs("marble-trace: the run stopped before the goal\n", stderr);
+        return 1;
+    }
+    search_tree::tree t(n);
+    std::string line;
+    t.follow(pg.langkah.ListCount(), true, [&](std::size_t j) -> std::string_view {
+        pg.langkah.List(j, line);
+        return line;
+    });
+    const std::string dot = search_tree::dot_of(t);
+    write_out(dot.data(), dot.size());
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+    const bool tree = argc > 1 && std::string_view(argv[1]) == "--tree";
+    if (tree) {
+        --argc;
+        ++argv;
+    }
     // N and SPEED are read as the start dialog and the slider take them.
     std::optional<engine::small> n;
     std::optional<int> speed;
@@ -113,6 +144,7 @@ int main(int argc, char** argv) {
         print_usage();
         return 2;
     }
+    if (tree) return print_tree(*n, speed);
     program::headless_session session;
     session.open_playground(*n);
     search_view::playground& pg = session.playground();
@@ -137,8 +169,8 @@ int main(int argc, char** argv) {
 
     for (std::size_t i = 0; i < pg.Effi.ListCount(); ++i) print("Effi", pg.Effi.List(i));
     print("total", "steps " + std::to_string(pg.loop_utama.ticks()) + " lines " +
-                       std::to_string(pg.langkah.ListCount()) + " frames " + std::to_string(pg.Timer1.ticks()) +
-                       " time_ms " + std::to_string(finish_ms));
+                       std::to_string(pg.langkah.ListCount()) + " frames " +
+                       std::to_string(pg.Timer1.ticks()) + " time_ms " + std::to_string(finish_ms));
     out.flush();
     return 0;
 }

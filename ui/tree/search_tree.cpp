@@ -1,0 +1,144 @@
+// The search tree read line by line from the move log, and taken back line by line.
+#include "ui/tree/search_tree.h"
+
+#include <algorithm>
+
+#include "engine/log_line.h"
+#include "engine/modul_tiroka.h"
+
+namespace search_tree {
+
+tree::tree(int ball_count) : ball_count_(ball_count), nodes_(1), deepest_up_to_(1, 0) {
+    const engine::cell cells = 2 * engine::cell{ball_count} + 1;
+    board_.assign(static_cast<std::size_t>(cells + 1), engine::empty_cell);
+    for (engine::cell p = 1; p <= cells; ++p) {
+        board_[p] = p <= ball_count ? engine::blue : p == ball_count + 1 ? engine::empty_cell : engine::red;
+        hash_ ^= cell_hash(p, board_[p]);
+    }
+    hole_ = ball_count + 1;
+    first_on_board_.emplace(hash_, 0);
+}
+
+// A board's hash is the exclusive or of one random-looking word per marble
+// and cell (splitmix64 of the pair), so a slide changes it in O(1).
+std::uint64_t tree::cell_hash(engine::cell position, engine::small colour) const {
+    if (colour == engine::empty_cell) return 0;
+    std::uint64_t z = static_cast<std::uint64_t>(position) * 2 + (colour == engine::blue ? 1 : 0);
+    z += 0x9E3779B97F4A7C15ull;
+    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+    z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+    return z ^ (z >> 31);
+}
+
+// The marble on track position `from` goes to `to`, the hole, which takes its place.
+void tree::slide(engine::cell from, engine::cell to) {
+    const engine::small colour = board_[from];
+    hash_ ^= cell_hash(from, colour) ^ cell_hash(to, colour);
+    board_[to] = colour;
+    board_[from] = engine::empty_cell;
+    hole_ = from;
+}
+
+// How far a move of that kind carries its marble along the track.
+engine::cell tree::reach_of(engine::small kind) {
+    const engine::move_geometry& g = engine::geometry_of(kind);
+    return g.direction * g.distance;
+}
+
+bool tree::add_line(std::string_view text) {
+    const auto line = engine::read_log_line(text);
+    // A move slides a marble of its kind into the hole; a Backtrack takes the
+    // current node's move back, and the root has none.
+    if (!line) return false;
+    const bool move = line->kind != 0;
+    if (!move && current_ == 0) return false;
+    const engine::cell from = move ? hole_ - reach_of(line->kind) : hole_ + reach_of(nodes_[current_].kind);
+    const auto on_track = [this](engine::cell p) {
+        return p >= 1 && p < static_cast<engine::cell>(board_.size());
+    };
+    if (line->to != hole_ || line->from != from || !on_track(from) || board_[from] == engine::empty_cell)
+        return false;
+    if (goal_reached_) reach_goal(false);
+    slide(line->from, line->to);
+    line_is_move_.push_back(move);
+    ++counters_.steps;
+    if (move) {
+        const auto id = static_cast<node_id>(nodes_.size());
+        node made;
+        node& parent = nodes_[current_];
+        made.parent = current_;
+        made.previous_sibling = parent.last_child;
+        made.depth = parent.depth + 1;
+        made.column = parent.last_child == no_node ? parent.column : columns();
+        made.line = line->number;
+        made.kind = line->kind;
+        parent.last_child = id;
+        const auto [first, fresh] = first_on_board_.emplace(hash_, id);
+        if (!fresh) {
+            made.marks = repeat;
+            made.first_seen = first->second;
+            ++counters_.repeats;
+        }
+        nodes_.push_back(made);
+        deepest_up_to_.push_back(std::max(deepest_up_to_.back(), made.depth));
+        current_ = id;
+        ++counters_.moves;
+    } else {
+        node& left = nodes_[current_];
+        left.marks |= exhausted;
+        if (left.last_child == no_node) {
+            left.marks |= dead_end;
+            ++counters_.dead_ends;
+        }
+        current_ = left.parent;
+        ++counters_.backtracks;
+    }
+    counters_.depth = nodes_[current_].depth;
+    counters_.deepest = deepest_up_to_.back();
+    counters_.positions = nodes_.size();
+    return true;
+}
+
+void tree::remove_last_line() {
+    if (line_is_move_.empty()) return;
+    if (goal_reached_) reach_goal(false);
+    const bool move = line_is_move_.back();
+    line_is_move_.pop_back();
+    --counters_.steps;
+    const node last = nodes_[current_];
+    if (move) {
+        // The newest node goes, with its place in the repeats' table, and
+        // its move's marble goes back.
+        nodes_[last.parent].last_child = last.previous_sibling;
+        if (last.marks & repeat)
+            --counters_.repeats;
+        else
+            first_on_board_.erase(hash_);
+        --counters_.moves;
+        current_ = last.parent;
+        nodes_.pop_back();
+        deepest_up_to_.pop_back();
+        slide(hole_ + reach_of(last.kind), hole_);
+    } else {
+        // The child the Backtrack left is the current node's newest one; its
+        // move is made again.
+        node& left = nodes_[last.last_child];
+        if (left.marks & dead_end) --counters_.dead_ends;
+        left.marks &= static_cast<std::uint8_t>(~(exhausted | dead_end));
+        current_ = last.last_child;
+        slide(hole_ - reach_of(left.kind), hole_);
+        --counters_.backtracks;
+    }
+    counters_.depth = nodes_[current_].depth;
+    counters_.deepest = deepest_up_to_.back();
+    counters_.positions = nodes_.size();
+}
+
+void tree::reach_goal(bool reached) {
+    if (reached == goal_reached_) return;
+    goal_reached_ = reached;
+    counters_.steps += reached ? 1 : -1;
+    nodes_[current_].marks ^= goal;
+}
+
+}  // namespace search_tree

@@ -1,0 +1,108 @@
+// The search tree, read from the move log: a move line adds a child of the current node, a Backtrack returns
+// to its parent.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "engine/types.h"
+
+namespace search_tree {
+
+using node_id = std::uint32_t;
+inline constexpr node_id no_node = ~node_id{0};
+
+// What a node has become.
+enum mark : std::uint8_t {
+    exhausted = 1,  // the search left it by a Backtrack
+    dead_end = 2,   // no kind could be played there, and it is not the goal
+    repeat = 4,     // an earlier node of the run stood on the same board
+    goal = 8,
+};
+
+// A position the search stood on. A node never moves once placed: its row
+// is its depth, and its column is its parent's for a first child, else the
+// next column right of all the tree so far. So columns never decrease from
+// one node to the next, and the nodes in a band of columns are a run of ids.
+struct node {
+    node_id parent = no_node;
+    node_id last_child = no_node;
+    node_id previous_sibling = no_node;
+    node_id first_seen = no_node;  // for a repeat: the node that first stood on its board
+    std::uint32_t depth = 0;
+    std::uint32_t column = 0;
+    engine::count line = 0;  // the line of the move that made it; 0 for the root
+    engine::small kind = 0;  // that move's kind
+    std::uint8_t marks = 0;
+};
+
+// What the search has done so far.
+struct counters {
+    engine::count steps = 0;  // every line, and the goal
+    engine::count moves = 0;
+    engine::count backtracks = 0;
+    engine::count dead_ends = 0;
+    engine::count repeats = 0;
+    std::uint32_t depth = 0;    // of the current node
+    std::uint32_t deepest = 0;  // the deepest path so far
+    std::size_t positions = 1;  // nodes, the root included
+};
+
+// The tree after lines 1..k of the log. Lines are read in order and taken
+// back from the last; each costs O(1). The tree keeps the board of the
+// current node to tell repeats, and nothing else of the run.
+class tree {
+public:
+    explicit tree(int ball_count);
+
+    // Reads the next line of the log; false, and nothing changes, for a text
+    // that is not a log line or a Backtrack at the root.
+    bool add_line(std::string_view text);
+    // Takes the last line read back.
+    void remove_last_line();
+    // The search found the goal at the current node, or that is taken back.
+    void reach_goal(bool reached);
+    // Follows a log to its `lines` lines and the goal: takes lines back
+    // while it has more, then reads the new ones through `line_at(j)`, the
+    // text of line j (0-based).
+    template <class LineAt>
+    void follow(std::size_t lines, bool goal_reached, LineAt&& line_at) {
+        if (goal_reached_ && (!goal_reached || lines != lines_read())) reach_goal(false);
+        while (lines_read() > lines) remove_last_line();
+        while (lines_read() < lines) add_line(line_at(lines_read()));
+        if (goal_reached) reach_goal(true);
+    }
+
+    int ball_count() const { return ball_count_; }
+    std::size_t lines_read() const { return line_is_move_.size(); }
+    const std::vector<node>& nodes() const { return nodes_; }
+    const node& at(node_id id) const { return nodes_[id]; }
+    node_id current() const { return current_; }
+    bool goal_reached() const { return goal_reached_; }
+    const counters& count() const { return counters_; }
+    std::uint32_t columns() const { return nodes_.back().column + 1; }
+    // The cells of the current node's board, as the track shows them: 1 blue, -1 red, 0 the hole.
+    const std::vector<engine::small>& board() const { return board_; }
+
+private:
+    void slide(engine::cell from, engine::cell to);
+    static engine::cell reach_of(engine::small kind);
+    std::uint64_t cell_hash(engine::cell position, engine::small colour) const;
+
+    int ball_count_;
+    std::vector<node> nodes_;
+    std::vector<bool> line_is_move_;
+    node_id current_ = 0;
+    bool goal_reached_ = false;
+    counters counters_;
+    std::vector<std::uint32_t> deepest_up_to_;  // by node: the deepest of it and the nodes before
+    std::vector<engine::small> board_;          // by track position; slot 0 unused
+    engine::cell hole_ = 0;
+    std::uint64_t hash_ = 0;  // of board_
+    std::unordered_map<std::uint64_t, node_id> first_on_board_;
+};
+
+}  // namespace search_tree
