@@ -5,12 +5,15 @@
 #include <algorithm>
 #include <cstdint>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "engine/List.h"
 #include "engine/log_line.h"
 #include "ui/form/list_box.h"
 #include "ui/program/headless.h"
 #include "ui/time/virtual_clock.h"
+#include "ui/tree/search_tree.h"
 
 namespace {
 
@@ -37,6 +40,35 @@ void whole_run_n12(benchmark::State& state) {
 BENCHMARK(whole_run_n12)->Unit(benchmark::kMillisecond);
 
 std::size_t heap_in_use() { return mallinfo2().uordblks; }
+
+// The search tree of a whole N = 12 run read from its log, line by line,
+// then taken back to line 1: the time a line costs each way, and the heap the
+// whole tree holds.
+void search_tree_n12(benchmark::State& state) {
+    program::headless_session session;
+    session.open_playground(12);
+    auto& pg = session.playground();
+    pg.play.user_click();
+    if (!session.run_to_success(INT64_MAX)) state.SkipWithError("the run did not finish");
+    std::vector<std::string> log(pg.langkah.ListCount());
+    for (std::size_t j = 0; j < log.size(); ++j) log[j] = pg.langkah.List(j);
+    double heap = 0;
+    for (auto _ : state) {
+        const std::size_t before = heap_in_use();
+        search_tree::tree t(12);
+        t.follow(log.size(), true, [&](std::size_t j) -> const std::string& { return log[j]; });
+        heap = static_cast<double>(heap_in_use() - before);
+        if (state.range(0) == 1)
+            t.follow(1, false, [&](std::size_t j) -> const std::string& { return log[j]; });
+        benchmark::DoNotOptimize(t.count());
+    }
+    state.counters["lines"] = static_cast<double>(log.size());
+    state.counters["ns_per_line"] =
+        benchmark::Counter(static_cast<double>(log.size()) * static_cast<double>(state.range(0) + 1),
+                           benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+    state.counters["tree_bytes"] = heap;
+}
+BENCHMARK(search_tree_n12)->ArgName("and_back")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 // A whole run at the top speed of the slider, as `marble-trace N 1000` plays
 // it but without printing: the time, the log it leaves, the heap it holds at
