@@ -10,6 +10,7 @@ packages=(
   fonts-liberation
   xvfb xauth xdotool
   desktop-file-utils appstream man-db
+  qt6-svg-dev  # the search tree saved as SVG
   graphviz  # the tests draw marble-trace's search tree with dot
   python3-pyatspi at-spi2-core dbus-daemon dbus-session-bus-common
   dpkg-dev file

@@ -193,14 +193,14 @@ private slots:
         auto offered = next_menu(4);  // Step back
         QTest::keyClick(slider, Qt::Key_F10, Qt::ShiftModifier);
         QCOMPARE(*offered, (QStringList{"Resume Space", "Step .", "Step back ,",
-                                        "Go to the selected line Enter", "Reset Ctrl+R"}));
+                                        "Go to the selected line Enter", "Reset Ctrl+R", "Search tree T"}));
         QCOMPARE(langkah->model()->rowCount(), 0);
         QTRY_VERIFY(slider->hasFocus());
         offered = next_menu(-1);
         QWidget* track = h.window()->view().viewport();
         QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(5, 5), track->mapToGlobal(QPoint(5, 5)));
         QApplication::sendEvent(track, &click);
-        QCOMPARE(*offered, (QStringList{"Resume Space", "Step .", "Reset Ctrl+R"}));
+        QCOMPARE(*offered, (QStringList{"Resume Space", "Step .", "Reset Ctrl+R", "Search tree T"}));
         QTRY_VERIFY(slider->hasFocus());
 
         // Enter on a line of "All Moves" goes back to its step.

@@ -35,7 +35,13 @@ void playground::place_marble(engine::cell ball, engine::cell p) {
 void playground::start_frame_timer() { Timer1.Enabled(true); }
 void playground::set_search_timer(bool enabled) { loop_utama.Enabled(enabled); }
 void playground::show_backtrack_sign(bool visible) { bckTrack.Visible(visible); }
-void playground::show_message(const std::string& text) { ports_.messages.show(text); }
+// The views of the run show the goal while its message is up.
+void playground::show_message(const std::string& text) {
+    announcing_goal_ = true;
+    tell_steps_changed();
+    ports_.messages.show(text);
+    announcing_goal_ = false;
+}
 
 void playground::finish_playback() {
     stepping_ = false;

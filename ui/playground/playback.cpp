@@ -3,7 +3,10 @@
 
 namespace search_view {
 
-void playground::loop_utama_Timer() { state_.search_step(*this); }
+void playground::loop_utama_Timer() {
+    state_.search_step(*this);
+    tell_steps_changed();
+}
 
 void playground::enter(run_state next) {
     run_ = next;

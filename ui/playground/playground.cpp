@@ -57,6 +57,7 @@ playground::playground(const playground_ports& ports, engine::modul_tiroka& stat
     bind_key("Ctrl+R", [this] { reset.user_click(); });
     bind_key(".", [this] { step_key(); });
     bind_key(",", [this] { step_back_key(); });
+    bind_key("T", [this] { ports_.views.show_search_tree(*this); });
     langkah.DblClick = [this] { go_to_line(static_cast<std::size_t>(langkah.ListIndex() + 1)); };
     declare_context_menu();
 
@@ -84,6 +85,8 @@ void playground::declare_context_menu() {
     add_menu_entry({"Go to the selected line", "Enter", [=] { return can_go_to_line(chosen_line()); },
                     [=] { go_to_line(chosen_line()); }});
     add_menu_entry({"Reset", "Ctrl+R", [this] { return reset.Enabled(); }, [this] { reset.user_click(); }});
+    add_menu_entry(
+        {"Search tree", "T", [] { return true; }, [this] { ports_.views.show_search_tree(*this); }});
 }
 
 }  // namespace search_view

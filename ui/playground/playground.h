@@ -9,6 +9,7 @@
 #include "ui/form/control_array.h"
 #include "ui/form/form.h"
 #include "ui/form/list_box.h"
+#include "ui/form/listener_slot.h"
 #include "ui/form/ports.h"
 #include "ui/time/timer.h"
 
@@ -21,11 +22,30 @@ public:
     virtual void close_playground_and_show_start() = 0;
 };
 
+class playground;
+
+// Views of the run in windows of their own, which the playground opens.
+class run_views {
+public:
+    virtual ~run_views() = default;
+    // Shows the search tree of this playground's run, opening its window if need be.
+    virtual void show_search_tree(playground& run) = 0;
+};
+
+// Told whenever the run has taken a step or taken steps back, the goal
+// included: a view of the run at step k follows it.
+class step_listener {
+public:
+    virtual ~step_listener() = default;
+    virtual void steps_changed() = 0;
+};
+
 // The platform services the playground uses.
 struct playground_ports {
     ui::scheduler& timers;
     ui::message_box& messages;
     ui::picture_files& pictures;
+    run_views& views;
 };
 
 // The speed slider's range: the step of a marble in twips per frame. A
@@ -97,11 +117,22 @@ public:
     void step_key();
     void step_back_key();
     void go_to_line(std::size_t line);  // 1-based, as the lines are numbered
+    // Back to the state right after step `step` (0: before the first), as
+    // paused; a step of a line is that line's number.
+    void go_to_step(engine::count step);
     bool can_step() const;
     bool can_step_back() const;
     bool can_go_to_line(std::size_t line) const;
+    bool can_go_to_step(engine::count step) const;
 
     run_state state() const { return run_; }
+    int ball_count() const { return state_.ball_count; }
+    // The search has found the goal: from the message on.
+    bool goal_reached() const { return run_ == run_state::finished || announcing_goal_; }
+
+    // One listener at a time; a second one throws std::logic_error.
+    void listen_to_steps(step_listener& listener) { steps_listener_.attach(listener); }
+    void stop_listening_to_steps(const step_listener& listener) { steps_listener_.detach(listener); }
 
 private:
     using marbles = ui::control_array<ui::shape>;
@@ -113,8 +144,9 @@ private:
     void declare_context_menu();
     // Steps taken so far, while paused or finished: one a line, and the goal.
     engine::count steps_taken() const;
-    void go_to_step(engine::count step);
+    void rewind_to(engine::count step);
     void show_current_lines();
+    void tell_steps_changed();
 
     void frame(engine::small kind, bool taken_back);
     void roll_frame(marbles& colour_array, int d, bool taken_back);
@@ -144,6 +176,9 @@ private:
     run_state run_ = run_state::ready;
     // The movement is a step of ".": its arrival shows the step's lines.
     bool stepping_ = false;
+    // The success message is up: the goal is found, the run not yet finished.
+    bool announcing_goal_ = false;
+    ui::listener_slot<step_listener> steps_listener_;
 };
 
 }  // namespace search_view

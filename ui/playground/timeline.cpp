@@ -11,9 +11,13 @@ bool playground::can_step_back() const {
     return run_ == run_state::finished || (run_ == run_state::paused && state_.log_count > 0);
 }
 
-bool playground::can_go_to_line(std::size_t line) const {
+bool playground::can_go_to_step(engine::count step) const {
     const bool held = run_ == run_state::paused || run_ == run_state::finished;
-    return held && line >= 1 && line <= langkah.ListCount();
+    return held && step >= 0 && step <= state_.log_count;
+}
+
+bool playground::can_go_to_line(std::size_t line) const {
+    return line >= 1 && line <= langkah.ListCount() && can_go_to_step(static_cast<engine::count>(line));
 }
 
 // From ready "." does what play does, from paused what resume does; the
@@ -28,11 +32,15 @@ void playground::step_key() {
 }
 
 void playground::step_back_key() {
-    if (can_step_back()) go_to_step(steps_taken() - 1);
+    if (can_step_back()) rewind_to(steps_taken() - 1);
 }
 
 void playground::go_to_line(std::size_t line) {
-    if (can_go_to_line(line)) go_to_step(static_cast<engine::count>(line));
+    if (can_go_to_line(line)) rewind_to(static_cast<engine::count>(line));
+}
+
+void playground::go_to_step(engine::count step) {
+    if (can_go_to_step(step)) rewind_to(step);
 }
 
 // Every step but the goal writes one line of langkah.
@@ -41,7 +49,7 @@ engine::count playground::steps_taken() const { return state_.log_count + (state
 // The engine takes the steps back one by one through a recorder; the logs
 // and the marbles change once at the end, and the window shows the state
 // after `step` as a pause there would.
-void playground::go_to_step(engine::count step) {
+void playground::rewind_to(engine::count step) {
     rewind_recorder rewind(*this, langkah.ListCount(), Effi.ListCount());
     for (engine::count k = steps_taken(); k > step; --k) state_.step_back(rewind);
 
@@ -57,6 +65,11 @@ void playground::go_to_step(engine::count step) {
     }
     if (run_ == run_state::finished) enter_paused();
     show_current_lines();
+    tell_steps_changed();
+}
+
+void playground::tell_steps_changed() {
+    if (step_listener* listener = steps_listener_.get()) listener->steps_changed();
 }
 
 // Each log selects its line of the current step, none where it has none,

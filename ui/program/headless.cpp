@@ -8,7 +8,9 @@
 
 namespace program {
 
-headless_session::headless_session() : app(program_ports{clock, *this, *this, *this}, *this) { app.start(); }
+headless_session::headless_session() : app(program_ports{clock, *this, *this, *this, *this}, *this) {
+    app.start();
+}
 
 void headless_session::show(const std::string& text) {
     messages.push_back(text);

@@ -20,6 +20,7 @@ namespace program {
 class headless_session : private ui::message_box,
                          private ui::beeper,
                          private ui::picture_files,
+                         private search_view::run_views,
                          private window_shell {
 public:
     headless_session();
@@ -30,6 +31,7 @@ public:
     std::vector<std::string> messages;    // every message box, in order
     std::vector<std::string> files_read;  // every picture file name asked for
     int beeps = 0;
+    int search_trees_shown = 0;
     std::map<std::string, ui::picture> picture_answers;  // by file name
     std::function<void(const std::string&)> on_message;  // called while the box is open
 
@@ -54,6 +56,7 @@ private:
     void show(const std::string& text) override;
     void beep() override { ++beeps; }
     ui::picture load(const std::string& file_name) override;
+    void show_search_tree(search_view::playground&) override { ++search_trees_shown; }
     void show(ui::form&) override {}
     void close(ui::form&) override {}
 };

@@ -47,7 +47,7 @@ void program::window_closed_by_user() {
 void program::close_start_and_show_playground() {
     close_current();
     auto window = std::make_unique<search_view::playground>(
-        search_view::playground_ports{ports_.timers, ports_.messages, ports_.pictures}, state_,
+        search_view::playground_ports{ports_.timers, ports_.messages, ports_.pictures, ports_.views}, state_,
         static_cast<search_view::playground_exits&>(*this));
     window->Form_Load();
     show(std::move(window));

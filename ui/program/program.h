@@ -25,6 +25,7 @@ struct program_ports {
     ui::message_box& messages;
     ui::beeper& beep;
     ui::picture_files& pictures;
+    search_view::run_views& views;
 };
 
 // At most one window is open at a time; each showing builds it afresh from

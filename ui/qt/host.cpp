@@ -16,6 +16,7 @@
 #include "ui/qt/accessibility.h"
 #include "ui/qt/painters.h"
 #include "ui/qt/scene_view.h"
+#include "ui/qt/tree_window.h"
 
 namespace qt_host {
 
@@ -128,7 +129,7 @@ void form_window::closeEvent(QCloseEvent* event) {
     if (!closing_for_program_ && closed_by_user_) closed_by_user_();
 }
 
-host::host() : app_(program::program_ports{timers_, *this, *this, faces_}, *this) {
+host::host() : app_(program::program_ports{timers_, *this, *this, faces_, *this}, *this) {
     // The designed fonts are not on Debian: metrically close free ones stand in.
     QFont::insertSubstitution("MS Sans Serif", "Liberation Sans");
     QFont::insertSubstitution("Arial Narrow", "Liberation Sans Narrow");
@@ -161,6 +162,7 @@ void host::show(ui::form& model) {
 }
 
 void host::close(ui::form& model) {
+    if (tree_ && tree_of_ == &model) tree_->close_for_program();
     auto found = windows_.find(&model);
     if (found == windows_.end()) return;
     if (found->second) found->second->close_for_program();
@@ -180,5 +182,24 @@ void host::show(const std::string& text) {
 }
 
 void host::beep() { QApplication::beep(); }
+
+// One tree window a playground; it opens beside the playground where the screen has room.
+void host::show_search_tree(search_view::playground& run) {
+    if (!tree_ || tree_of_ != &run) {
+        if (tree_) tree_->close_for_program();
+        tree_ = new tree_window(run);
+        tree_of_ = &run;
+        if (const form_window* beside = window(); beside && beside->screen()) {
+            const QRect room = beside->screen()->availableGeometry();
+            const QRect frame = beside->frameGeometry();
+            QRect place(QPoint(frame.right() + 1, frame.top()), tree_->size());
+            if (!room.contains(place)) place.moveRight(frame.left() - 1);
+            if (room.contains(place)) tree_->move(place.topLeft());
+        }
+    }
+    tree_->show();
+    tree_->raise();
+    tree_->activateWindow();
+}
 
 }  // namespace qt_host

@@ -10,6 +10,7 @@
 #include "ui/program/program.h"
 #include "ui/qt/pictures.h"
 #include "ui/qt/qt_scheduler.h"
+#include "ui/qt/tree_window.h"
 
 namespace qt_host {
 
@@ -40,7 +41,10 @@ private:
 };
 
 // The program on screen: its windows, QTimer time, the message box, the beep, pictures.
-class host : private program::window_shell, private ui::message_box, private ui::beeper {
+class host : private program::window_shell,
+             private ui::message_box,
+             private ui::beeper,
+             private search_view::run_views {
 public:
     host();
     ~host() override;
@@ -48,18 +52,23 @@ public:
     void start() { app_.start(); }
     program::program& app() { return app_; }
     form_window* window() const;
+    // The search-tree window of the open playground, or null.
+    tree_window* search_tree() const { return tree_; }
 
 private:
     void show(ui::form& window) override;
     void close(ui::form& window) override;
     void show(const std::string& text) override;
     void beep() override;
+    void show_search_tree(search_view::playground& run) override;
 
     // The program is destroyed first: closing its window on the way out
     // still finds the scheduler, the pictures and the window map.
     qt_scheduler timers_;
     pictures faces_;
     std::unordered_map<ui::form*, QPointer<form_window>> windows_;
+    QPointer<tree_window> tree_;  // one at a time, as one playground is open at a time
+    const ui::form* tree_of_ = nullptr;
     program::program app_;
 };
 

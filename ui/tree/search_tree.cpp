@@ -141,4 +141,26 @@ void tree::reach_goal(bool reached) {
     nodes_[current_].marks ^= goal;
 }
 
+std::string tree::board_of(node_id id) const {
+    std::vector<node_id> path;
+    for (node_id at = id; at != 0; at = nodes_[at].parent) path.push_back(at);
+    const auto n = static_cast<std::size_t>(ball_count_);
+    std::string letters = std::string(n, 'B') + '_' + std::string(n, 'R');
+    auto hole = static_cast<engine::cell>(n);
+    for (auto at = path.rbegin(); at != path.rend(); ++at) {
+        const engine::cell from = hole - reach_of(nodes_[*at].kind);
+        std::swap(letters[static_cast<std::size_t>(from)], letters[static_cast<std::size_t>(hole)]);
+        hole = from;
+    }
+    return letters;
+}
+
+node_id tree::next_sibling(node_id id) const {
+    if (id == 0) return no_node;
+    node_id next = no_node;
+    for (node_id at = nodes_[nodes_[id].parent].last_child; at != id; at = nodes_[at].previous_sibling)
+        next = at;
+    return next;
+}
+
 }  // namespace search_tree

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <string_view>
 #include <unordered_map>
 #include <vector>
@@ -84,8 +85,12 @@ public:
     bool goal_reached() const { return goal_reached_; }
     const counters& count() const { return counters_; }
     std::uint32_t columns() const { return nodes_.back().column + 1; }
-    // The cells of the current node's board, as the track shows them: 1 blue, -1 red, 0 the hole.
-    const std::vector<engine::small>& board() const { return board_; }
+    // A node's board in letters, track position 1 first: B and R the
+    // marbles, _ the hole, such as "BB_RR"; made again from the root's by the
+    // moves of its path.
+    std::string board_of(node_id id) const;
+    // The node's next sibling, or no_node.
+    node_id next_sibling(node_id id) const;
 
 private:
     void slide(engine::cell from, engine::cell to);

@@ -1,0 +1,380 @@
+// The search-tree window: follows the playground's run step by step, goes to a node's step, zooms, counts,
+// exports.
+#include "ui/qt/tree_window.h"
+
+#include <QClipboard>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QHelpEvent>
+#include <QImage>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QShortcut>
+#include <QSvgGenerator>
+#include <QToolTip>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <cmath>
+
+namespace qt_host {
+
+using search_tree::no_node;
+using search_tree::node_id;
+
+namespace {
+constexpr double most_zoom = 4;
+// A scroll or zoom of the user's holds the view this long after it.
+constexpr qint64 hold_ms = 3000;
+}  // namespace
+
+tree_canvas::tree_canvas(const search_tree::tree& tree, tree_marks marks, QWidget* parent)
+    : QAbstractScrollArea(parent), tree_(tree), marks_(std::move(marks)) {
+    setFocusPolicy(Qt::StrongFocus);
+    setAccessibleName(QStringLiteral("Search tree"));
+    viewport()->setBackgroundRole(QPalette::Base);
+    for (QScrollBar* bar : {horizontalScrollBar(), verticalScrollBar()}) {
+        connect(bar, &QScrollBar::actionTriggered, this, [this] { user_moved_view(); });
+        connect(bar, &QScrollBar::sliderReleased, this, [this] { user_moved_view(); });
+    }
+}
+
+QPointF tree_canvas::scene_point(QPointF in_viewport) const {
+    return in_viewport + QPointF(horizontalScrollBar()->value(), verticalScrollBar()->value());
+}
+
+void tree_canvas::update_scroll_ranges() {
+    const QSizeF size = layout().size(tree_);
+    const QSize view = viewport()->size();
+    horizontalScrollBar()->setRange(0, std::max(0, static_cast<int>(std::ceil(size.width())) - view.width()));
+    horizontalScrollBar()->setPageStep(view.width());
+    verticalScrollBar()->setRange(0, std::max(0, static_cast<int>(std::ceil(size.height())) - view.height()));
+    verticalScrollBar()->setPageStep(view.height());
+}
+
+bool tree_canvas::held_by_user() const {
+    return horizontalScrollBar()->isSliderDown() || verticalScrollBar()->isSliderDown() ||
+           (since_user_moved_.isValid() && since_user_moved_.elapsed() < hold_ms);
+}
+
+void tree_canvas::user_moved_view() { since_user_moved_.restart(); }
+
+void tree_canvas::tree_changed() {
+    if (marks_.selected != no_node && marks_.selected >= tree_.nodes().size()) marks_.selected = no_node;
+    update_scroll_ranges();
+    if (!held_by_user()) show_node(tree_.current(), false);
+    describe_selection();
+    viewport()->update();
+}
+
+// The node comes into view: centred, or by as little as keeps a margin round it.
+void tree_canvas::show_node(node_id id, bool centred) {
+    // The node with its edge and the log line beside it.
+    const tree_layout l = layout();
+    const QRectF box =
+        l.box(tree_.at(id)).adjusted(0, -l.row_pitch() / 2, l.column_pitch() - l.box_width(), 0);
+    const QSizeF view = viewport()->size();
+    const auto place = [centred](QScrollBar* bar, double low, double high, double room) {
+        const double margin = std::min(room / 4, 40.0);
+        double value = bar->value();
+        if (centred)
+            value = (low + high - room) / 2;
+        else if (low - margin < value)
+            value = low - margin;
+        else if (high + margin > value + room)
+            value = high + margin - room;
+        bar->setValue(static_cast<int>(std::lround(value)));
+    };
+    place(horizontalScrollBar(), box.left(), box.right(), view.width());
+    place(verticalScrollBar(), box.top(), box.bottom(), view.height());
+}
+
+void tree_canvas::zoom_at(double factor, QPointF anchor) {
+    const QSizeF whole = tree_layout(tree_.ball_count(), 1).size(tree_);
+    const double fit_zoom =
+        std::min(viewport()->width() / whole.width(), viewport()->height() / whole.height());
+    const double next = std::clamp(zoom_ * factor, std::min(1.0, fit_zoom), most_zoom);
+    const QPointF at = scene_point(anchor) / zoom_ * next;
+    zoom_ = next;
+    update_scroll_ranges();
+    horizontalScrollBar()->setValue(static_cast<int>(std::lround(at.x() - anchor.x())));
+    verticalScrollBar()->setValue(static_cast<int>(std::lround(at.y() - anchor.y())));
+    user_moved_view();
+    viewport()->update();
+}
+
+void tree_canvas::zoom_by(double factor) {
+    zoom_at(factor, QPointF(viewport()->width() / 2.0, viewport()->height() / 2.0));
+}
+
+void tree_canvas::fit() {
+    const QSizeF whole = tree_layout(tree_.ball_count(), 1).size(tree_);
+    zoom_ = std::min({most_zoom, viewport()->width() / whole.width(), viewport()->height() / whole.height()});
+    update_scroll_ranges();
+    horizontalScrollBar()->setValue(0);
+    verticalScrollBar()->setValue(0);
+    user_moved_view();
+    viewport()->update();
+}
+
+void tree_canvas::follow() {
+    since_user_moved_.invalidate();
+    show_node(tree_.current(), true);
+    viewport()->update();
+}
+
+void tree_canvas::select(node_id id) {
+    marks_.selected = id;
+    if (id != no_node) show_node(id, false);
+    describe_selection();
+    viewport()->update();
+}
+
+// What a screen reader says of the tree: the node selected, or where the search stands.
+void tree_canvas::describe_selection() {
+    const node_id id = marks_.selected != no_node ? marks_.selected : tree_.current();
+    const search_tree::node& n = tree_.at(id);
+    QString text = id == tree_.current() ? QStringLiteral("Current position ") : QStringLiteral("Position ");
+    text +=
+        QString::fromStdString(tree_.board_of(id)) + QStringLiteral(", depth ") + QString::number(n.depth);
+    if (id != 0) text += QStringLiteral(", reached by ") + QString::fromStdString(marks_.line_text(n.line));
+    setAccessibleDescription(text);
+}
+
+QImage tree_canvas::picture_of_view() {
+    QImage image(viewport()->size() * devicePixelRatioF(), QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(devicePixelRatioF());
+    image.fill(Qt::white);
+    QPainter p(&image);
+    const QPointF origin = scene_point(QPointF());
+    p.translate(-origin);
+    paint_tree(p, tree_, layout(), QRectF(origin, QSizeF(viewport()->size())), marks_);
+    return image;
+}
+
+void tree_canvas::paintEvent(QPaintEvent*) {
+    QPainter p(viewport());
+    const QPointF origin = scene_point(QPointF());
+    p.translate(-origin);
+    paint_tree(p, tree_, layout(), QRectF(origin, QSizeF(viewport()->size())), marks_);
+}
+
+void tree_canvas::resizeEvent(QResizeEvent* event) {
+    QAbstractScrollArea::resizeEvent(event);
+    update_scroll_ranges();
+}
+
+void tree_canvas::scrollContentsBy(int, int) { viewport()->update(); }
+
+void tree_canvas::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) return QAbstractScrollArea::mousePressEvent(event);
+    const node_id id = layout().node_at(tree_, scene_point(event->position()));
+    if (id == no_node) return;
+    select(id);
+    emit chosen(id);
+}
+
+void tree_canvas::wheelEvent(QWheelEvent* event) {
+    if (event->modifiers() & Qt::ControlModifier) {
+        zoom_at(std::pow(1.25, event->angleDelta().y() / 120.0), event->position());
+        event->accept();
+        return;
+    }
+    QAbstractScrollArea::wheelEvent(event);
+    user_moved_view();
+}
+
+// The arrows walk the tree: up to the parent, down to the first child, left
+// and right to the siblings; Enter chooses the node.
+void tree_canvas::keyPressEvent(QKeyEvent* event) {
+    const node_id at = marks_.selected != no_node ? marks_.selected : tree_.current();
+    const search_tree::node& n = tree_.at(at);
+    node_id next = no_node;
+    switch (event->key()) {
+    case Qt::Key_Up: next = n.parent; break;
+    case Qt::Key_Down:
+        if (at + 1 < tree_.nodes().size() && tree_.at(at + 1).parent == at) next = at + 1;
+        break;
+    case Qt::Key_Left: next = n.previous_sibling; break;
+    case Qt::Key_Right: next = tree_.next_sibling(at); break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        select(at);
+        emit chosen(at);
+        return;
+    default: return QAbstractScrollArea::keyPressEvent(event);
+    }
+    select(next != no_node ? next : at);
+}
+
+bool tree_canvas::viewportEvent(QEvent* event) {
+    if (event->type() != QEvent::ToolTip) return QAbstractScrollArea::viewportEvent(event);
+    auto* help = static_cast<QHelpEvent*>(event);
+    const node_id id = layout().node_at(tree_, scene_point(help->pos()));
+    if (id == no_node) {
+        QToolTip::hideText();
+        return true;
+    }
+    const search_tree::node& n = tree_.at(id);
+    QStringList lines{QString::fromStdString(tree_.board_of(id))};
+    if (id != 0) lines << QString::fromStdString(marks_.line_text(n.line));
+    if (id == tree_.current()) lines << QStringLiteral("where the search stands");
+    if (n.marks & search_tree::goal) lines << QStringLiteral("the goal");
+    if (n.marks & search_tree::dead_end)
+        lines << QStringLiteral("a dead end: no move is possible");
+    else if (n.marks & search_tree::exhausted)
+        lines << QStringLiteral("left by a Backtrack");
+    if (n.marks & search_tree::repeat) {
+        const engine::count first = tree_.at(n.first_seen).line;
+        lines << (first == 0 ? QStringLiteral("the start position again")
+                             : QStringLiteral("seen before, after line %1").arg(first));
+    }
+    QToolTip::showText(help->globalPos(), lines.join('\n'), viewport());
+    return true;
+}
+
+tree_window::tree_window(search_view::playground& run, QWidget* parent)
+    : QWidget(parent, Qt::Window), run_(&run), tree_(run.ball_count()) {
+    setWindowTitle(QStringLiteral("Search Tree"));
+    setObjectName(QStringLiteral("search_tree"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    tree_marks marks;
+    marks.line_text = [this](engine::count line) {
+        return run_ && line >= 1 && static_cast<std::size_t>(line) <= run_->langkah.ListCount()
+                   ? run_->langkah.List(static_cast<std::size_t>(line - 1))
+                   : std::string();
+    };
+    canvas_ = new tree_canvas(tree_, std::move(marks), this);
+    counters_ = new QLabel(this);
+    counters_->setObjectName(QStringLiteral("counters"));
+    counters_->setAccessibleName(QStringLiteral("Counters"));
+    counters_->setWordWrap(true);
+
+    auto* buttons = new QHBoxLayout;
+    const auto button = [&](const QString& text, const QString& tip, auto action) {
+        auto* b = new QPushButton(text, this);
+        b->setToolTip(tip);
+        b->setAccessibleName(QString(text).remove(QChar('&')).remove(QStringLiteral("…")));
+        connect(b, &QPushButton::clicked, this, action);
+        buttons->addWidget(b);
+    };
+    button(QStringLiteral("&Fit"), QStringLiteral("The whole tree (Ctrl+0)"), [this] { canvas_->fit(); });
+    button(QStringLiteral("F&ollow"), QStringLiteral("Back to where the search stands"),
+           [this] { canvas_->follow(); });
+    button(QStringLiteral("&Save picture…"), QStringLiteral("The whole tree as PNG or SVG"),
+           [this] { ask_and_save(); });
+    button(QStringLiteral("&Copy"), QStringLiteral("The view as a picture"),
+           [this] { QGuiApplication::clipboard()->setImage(canvas_->picture_of_view()); });
+    buttons->addStretch();
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(buttons);
+    layout->addWidget(canvas_, 1);
+    layout->addWidget(counters_);
+
+    const auto shortcut = [this](const QKeySequence& keys, auto action) {
+        connect(new QShortcut(keys, this), &QShortcut::activated, this, action);
+    };
+    shortcut(QKeySequence(Qt::Key_Escape), [this] { close(); });
+    shortcut(QKeySequence(Qt::CTRL | Qt::Key_0), [this] { canvas_->fit(); });
+    shortcut(QKeySequence::ZoomIn, [this] { canvas_->zoom_by(1.25); });
+    shortcut(QKeySequence(Qt::CTRL | Qt::Key_Equal), [this] { canvas_->zoom_by(1.25); });
+    shortcut(QKeySequence::ZoomOut, [this] { canvas_->zoom_by(0.8); });
+    connect(canvas_, &tree_canvas::chosen, this, [this](node_id id) { go_to(id); });
+
+    resize(640, 480);
+    run.listen_to_steps(*this);
+    steps_changed();
+    canvas_->setFocus();
+}
+
+tree_window::~tree_window() {
+    if (run_) run_->stop_listening_to_steps(*this);
+}
+
+void tree_window::close_for_program() {
+    if (run_) run_->stop_listening_to_steps(*this);
+    run_ = nullptr;
+    close();
+}
+
+void tree_window::steps_changed() {
+    if (!run_) return;
+    std::string line;
+    tree_.follow(run_->langkah.ListCount(), run_->goal_reached(), [&](std::size_t j) -> std::string_view {
+        run_->langkah.List(j, line);
+        return line;
+    });
+    if (tree_.goal_reached()) total_steps_ = tree_.count().steps;
+    canvas_->tree_changed();
+    counters_->setText(counters_text());
+}
+
+// A node brings the playground to the step that made it, as its line of "All Moves" would.
+void tree_window::go_to(node_id id) {
+    const engine::count step = id == 0 ? 0 : tree_.at(id).line;
+    if (run_ && run_->can_go_to_step(step)) run_->go_to_step(step);
+}
+
+QString tree_window::counters_text() const {
+    const search_tree::counters& c = tree_.count();
+    const auto counted = [](engine::count n, const char* one, const char* many) {
+        return QString::number(n) + ' ' + QString::fromLatin1(n == 1 ? one : many);
+    };
+    QString text = QStringLiteral("Step %1").arg(c.steps);
+    if (total_steps_ >= 0) text += QStringLiteral(" of %1").arg(total_steps_);
+    return text + QStringLiteral(", depth %1: ").arg(c.depth) +
+           counted(static_cast<engine::count>(c.positions), "position", "positions") +
+           QStringLiteral(" visited, ") +
+           QStringList{counted(c.moves, "move", "moves"), counted(c.backtracks, "backtrack", "backtracks"),
+                       counted(c.dead_ends, "dead end", "dead ends"), counted(c.repeats, "repeat", "repeats"),
+                       QStringLiteral("deepest path %1").arg(c.deepest)}
+               .join(QStringLiteral(", "));
+}
+
+// The whole tree, at a zoom that keeps the picture within bounds a viewer opens.
+bool tree_window::save_picture(const QString& file_name) const {
+    const QSizeF whole = tree_layout(tree_.ball_count(), 1).size(tree_);
+    const bool svg = file_name.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive);
+    const double most = svg ? 100000 : 16000;
+    const tree_layout layout(tree_.ball_count(),
+                             std::min({1.0, most / whole.width(), most / whole.height()}));
+    const QSizeF size = layout.size(tree_);
+    tree_marks marks;
+    marks.line_text = [this](engine::count line) {
+        return run_ ? run_->langkah.List(static_cast<std::size_t>(line - 1)) : std::string();
+    };
+    const auto paint = [&](QPainter& p) { paint_tree(p, tree_, layout, QRectF(QPointF(), size), marks); };
+    if (svg) {
+        QSvgGenerator generator;
+        generator.setFileName(file_name);
+        generator.setSize(size.toSize());
+        generator.setViewBox(QRectF(QPointF(), size));
+        generator.setTitle(QStringLiteral("Search tree"));
+        QPainter p;
+        if (!p.begin(&generator)) return false;
+        paint(p);
+        return p.end();
+    }
+    QImage image(size.toSize().expandedTo(QSize(1, 1)), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter p(&image);
+    paint(p);
+    p.end();
+    return image.save(file_name, "PNG");
+}
+
+void tree_window::ask_and_save() {
+    const QString file_name =
+        QFileDialog::getSaveFileName(this, QStringLiteral("Save picture"), QStringLiteral("search-tree.png"),
+                                     QStringLiteral("PNG picture (*.png);;SVG drawing (*.svg)"));
+    if (file_name.isEmpty()) return;
+    if (!save_picture(file_name))
+        QMessageBox::warning(this, windowTitle(),
+                             QStringLiteral("The picture could not be written to %1.").arg(file_name));
+}
+
+}  // namespace qt_host
