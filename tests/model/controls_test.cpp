@@ -53,7 +53,7 @@ protected:
 TEST_F(Controls, ArrayElementsStartAsInvisibleCopiesOfElementZero) {
     ui::control_array<ui::label> cells(
         window, "indeks_bck", ui::bounds{0, 1560, 615, 375}, "0",
-        ui::design().back(0x00C0FFEE).centred().single_border().font({"MS Sans Serif", 12, true}));
+        ui::design().back(0x00C0FFEE).centred().single_border().font({"Tahoma", 8, true}));
     cells(0).Left(100);
     cells(0).Visible(true);
     window.observe(seen);
@@ -62,7 +62,7 @@ TEST_F(Controls, ArrayElementsStartAsInvisibleCopiesOfElementZero) {
     first.Left(700);
     EXPECT_EQ(
         test_support::properties(third),
-        R"(indeks_bck 100,1560 615x375 hidden tab -1 [] c0ffee "0" centred border MS Sans Serif 12 bold)");
+        R"(indeks_bck 100,1560 615x375 hidden tab -1 [] c0ffee "0" centred border font "Tahoma" 8 bold)");
     EXPECT_FALSE(first.Visible());
     EXPECT_THROW(cells(2), std::out_of_range);
 }

@@ -22,18 +22,18 @@ std::string designed(const ui::form& window, std::size_t n) {
 
 // The start dialog is 3795 x 1320 inside its frame.
 const char* const utama = R"(Utama "Vorla 5151" 3915x1815 ffffff marble-exchange
-lblJmlBola 120,480 1215x255 tab -1 [] ffffff "Jumlah Bola :"  0
+lblJmlBola 120,480 1215x255 tab -1 [] ffffff "Jumlah Bola :" font "" 0
 txtJmlBola 1440,360 2295x405 tab 1 [] ""
 cmdProses 2160,840 1575x375 disabled tab 2 [] "Proses")";
 
 // Laid out for N = 3: a window of 4305 + 615 + 900 = 5820, the panel centred in it, the row of cells
 // from 712.5 on, the sign 500 above it.
 const char* const playground = R"(playground "Vorla 5151" 5820x8000 80000005 marble-exchange
-bckGrnd 97.5,1080 615x495 hidden tab -1 [] ffffff "" border  0
-indeks_bck 0,1560 615x375 hidden tab -1 [] ffffff "0" centred MS Sans Serif 12 bold
+bckGrnd 97.5,1080 615x495 hidden tab -1 [] ffffff "" border font "" 0
+indeks_bck 0,1560 615x375 hidden tab -1 [] ffffff "0" centred font "MS Sans Serif" 12 bold
 shpBall1 2520,120 615x495 hidden tab -1 [] ff0000
 shpBall2 600,120 615x495 hidden tab -1 [] 0000ff
-bckTrack 982.5,580 3855x375 hidden tab -1 [] ffffff "Backtrack !!!" centred Arial Narrow 9.75 bold
+bckTrack 982.5,580 3855x375 hidden tab -1 [] ffffff "Backtrack !!!" centred font "Arial Narrow" 9.75 bold
 layout 472.5,2000 4875x5535 tab -1 [] layout 325x369 ""
 play 1072.5,2350 720x615 tab -1 [] play 48x41 "Play"
 pause 1992.5,2350 720x615 disabled tab -1 [] pause 48x41 "Pause"

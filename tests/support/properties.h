@@ -22,8 +22,8 @@ inline std::string properties(const ui::control& c) {
     if (l || s) out << ' ' << std::hex << std::setw(6) << (l ? l->BackColor() : s->BackColor()) << std::dec;
     if (l)
         out << " \"" << l->Caption() << '"' << (l->Alignment() == ui::alignment::centre ? " centred" : "")
-            << (l->BorderStyle() ? " border" : "") << ' ' << l->Font().family << ' ' << l->Font().points
-            << (l->Font().bold ? " bold" : "");
+            << (l->BorderStyle() ? " border" : "") << " font \"" << l->Font().family << "\" "
+            << l->Font().points << (l->Font().bold ? " bold" : "");
     if (const auto* i = dynamic_cast<const ui::image*>(&c))
         out << ' ' << i->Picture().name << ' ' << i->Picture().width << 'x' << i->Picture().height << " \""
             << i->ToolTipText() << '"';
