@@ -4,7 +4,6 @@
 #include <optional>
 #include <random>
 #include <set>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -67,25 +66,6 @@ TEST(List, ReadsPastTheSixteenBitRange) {
 // (the top, one past it, one below it), anywhere, and again at the same place.
 // The list holds only what its links reach, and takes what it gave back
 // before it makes new elements.
-// first and last take only an element of the list in use; once one is
-// assigned, the list gives nothing back, and reads follow the new links.
-TEST(List, AssignedLinksTakeOnlyItsOwnElementsAndEndTheReuse) {
-    List list, other;
-    for (const std::int16_t v : {std::int16_t{1}, std::int16_t{2}, std::int16_t{3}}) list.addlastelmt(v);
-    engine::elmt stranger;
-    for (engine::elmt* e : {&stranger, other.first(), static_cast<engine::elmt*>(nullptr)})
-        EXPECT_THROW(list.last(e), std::invalid_argument);
-    list.last(list.last()->prev());
-    const std::size_t live = list.live_elements();
-    for (int i = 0; i < 4; ++i) {
-        list.addlastelmt(7);
-        list.dellastelmt();
-    }
-    EXPECT_EQ(list.live_elements(), live + 4 * 3);  // an append takes three elements
-    EXPECT_EQ((infos{list.operator_kurung(1), list.operator_kurung(2), list.operator_kurung(3)}),
-              (infos{2, missing, 0}));
-}
-
 TEST(List, RandomSequencesReadAsThePlainListAndReuseTheirElements) {
     std::mt19937 random(7);
     const int edge_values[] = {missing, -1, -10000, 32766, 32767, -32768};

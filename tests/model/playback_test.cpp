@@ -10,15 +10,15 @@
 #include <string>
 #include <vector>
 
-#include "ui/form/list_box.h"
+#include "properties.h"
 #include "ui/program/headless.h"
 
 namespace {
 
 using session = program::headless_session;
 
-constexpr ui::virtual_clock::milliseconds a_long_while =
-    1000000;  // past the whole run of N = 5 at the slowest step
+// Past the whole run of N = 5 at the slowest step.
+constexpr ui::virtual_clock::milliseconds a_long_while = 1000000;
 
 bool run_until(session& s, const std::function<bool()>& done) {
     return s.clock.run_until(done, s.clock.now() + a_long_while);
@@ -32,27 +32,24 @@ bool run(session& s, const std::string& script) {
     std::istringstream words(script);
     for (std::string word; words >> word;) {
         const std::size_t lines = pg.langkah.ListCount(), messages = s.messages.size();
-        const std::map<std::string, std::function<void()>> gestures = {
-            {"play", [&] { pg.play.user_click(); }},
-            {"pause", [&] { pg.pause.user_click(); }},
-            {"resume", [&] { pg.resume1.user_click(); }},
-            {"space", [&] { pg.space_key(); }},
-            {"step", [&] { pg.step_key(); }},
-            {"back", [&] { pg.step_back_key(); }}};
-        const std::map<std::string, std::function<bool()>> waits = {
-            {"moving", [&] { return pg.Timer1.Enabled(); }},
-            {"arrived", [&] { return !pg.Timer1.Enabled(); }},
-            {"paused", [&] { return pg.resume1.Enabled(); }},
-            {"line", [&] { return pg.langkah.ListCount() > lines; }},
-            {"goal", [&] { return s.messages.size() > messages; }}};
-        if (gestures.count(word)) {
-            gestures.at(word)();
-        } else if (word.rfind("line=", 0) == 0) {
+        const std::map<std::string, std::function<bool()>> acts = {
+            {"play", [&] { return pg.play.user_click(), true; }},
+            {"pause", [&] { return pg.pause.user_click(), true; }},
+            {"resume", [&] { return pg.resume1.user_click(), true; }},
+            {"space", [&] { return pg.space_key(), true; }},
+            {"step", [&] { return pg.step_key(), true; }},
+            {"back", [&] { return pg.step_back_key(), true; }},
+            {"moving", [&] { return run_until(s, [&] { return pg.Timer1.Enabled(); }); }},
+            {"arrived", [&] { return run_until(s, [&] { return !pg.Timer1.Enabled(); }); }},
+            {"paused", [&] { return run_until(s, [&] { return pg.resume1.Enabled(); }); }},
+            {"line", [&] { return run_until(s, [&] { return pg.langkah.ListCount() > lines; }); }},
+            {"goal", [&] { return run_until(s, [&] { return s.messages.size() > messages; }); }}};
+        if (word.rfind("line=", 0) == 0) {
             pg.langkah.ListIndex(std::stoi(word.substr(5)) - 1);
             pg.langkah.DblClick();
         } else if (word.rfind("speed=", 0) == 0) {
             pg.Kecepatan.Value(std::stoi(word.substr(6)));
-        } else if (!waits.count(word) || !run_until(s, waits.at(word))) {
+        } else if (!acts.count(word) || !acts.at(word)()) {
             return false;
         }
     }
@@ -69,6 +66,7 @@ std::string enabled(search_view::playground& pg) {
 
 // Everything the engine and the window hold: the state after a step.
 std::string digest(session& s) {
+    if (!s.app.playground()) return "the start dialog";
     engine::modul_tiroka& m = s.app.state();
     search_view::playground& pg = s.playground();
     std::ostringstream out;
@@ -76,32 +74,19 @@ std::string digest(session& s) {
     out << " hole " << m.hole << " steps " << m.step_count << " stack";
     for (engine::count d = 0; d <= m.step_count; ++d) out << ' ' << m.move_stack->operator_kurung(d);
     out << " anim " << m.anim_kind << " ball " << m.moving_ball << " lines " << m.log_count << ' '
-        << m.path_count;
-    out << " speed " << m.speed << " timers " << pg.loop_utama.Enabled() << pg.Timer1.Enabled();
-    for (const ui::control* c : pg.controls()) {
-        out << '\n' << c->name() << ' ' << c->Left() << ' ' << c->Top() << ' ' << c->Width() << ' ';
-        out << c->Height() << ' ' << c->Visible() << c->Enabled() << " [" << c->Tag() << ']';
-        switch (c->kind()) {
-        case ui::control_kind::shape: out << static_cast<const ui::shape*>(c)->BackColor(); break;
-        case ui::control_kind::image: out << static_cast<const ui::image*>(c)->Picture().name; break;
-        case ui::control_kind::slider: out << static_cast<const ui::slider*>(c)->Value(); break;
-        case ui::control_kind::list_box: {
-            const auto* list = static_cast<const ui::list_box*>(c);
-            for (std::size_t i = 0; i < list->ListCount(); ++i) out << '|' << list->List(i);
-            break;
-        }
-        default: break;
-        }
-    }
+        << m.path_count << " speed " << m.speed << " timers " << pg.loop_utama.Enabled()
+        << pg.Timer1.Enabled();
+    for (const ui::control* c : pg.controls()) out << '\n' << test_support::properties(*c);
     return out.str();
 }
 
-// A fresh run of n marbles a side at the slider's value, paused by a click right after step k
-// (finished past the last line).
-std::unique_ptr<session> paused_after(int n, int slider, engine::count k) {
+// A fresh run of n marbles a side at the speed a script sets last (or the step every run begins with),
+// paused by a click right after step k (finished past the last line).
+std::unique_ptr<session> paused_after(int n, const std::string& script, engine::count k) {
     auto s = std::make_unique<session>();
     s->open_playground(n);
-    s->playground().Kecepatan.Value(slider);
+    if (const std::size_t at = script.rfind("speed="); at != std::string::npos)
+        s->playground().Kecepatan.Value(std::stoi(script.substr(at + 6)));
     s->playground().play.user_click();
     s->pause_after(static_cast<std::uint64_t>(k));
     return s;
@@ -143,52 +128,21 @@ TEST(Playback, ButtonsSpaceAndThePendingPause) {
         search_view::playground& pg = s.playground();
         ASSERT_TRUE(run(s, row.script));
         std::string read;
-        for (const std::string& file : s.files_read)
-            read += (read.empty() ? "" : " ") + file.substr(0, file.find('.'));
+        for (const auto& f : s.files_read) read += (read.empty() ? "" : " ") + f.substr(0, f.find('.'));
         EXPECT_EQ(enabled(pg), row.enabled);
-        EXPECT_EQ(pg.langkah.ListCount(), row.lines == whole_run ? pg.langkah.ListCount() : row.lines);
+        EXPECT_EQ(pg.langkah.ListCount(), row.lines == whole_run ? 18u : row.lines);  // 18 for the whole run
         EXPECT_EQ(read, row.read);
         EXPECT_EQ(!s.clock.idle(), row.runs);
         if (row.runs || enabled(pg) == "play") continue;
         const auto steps = static_cast<engine::count>(pg.langkah.ListCount() + s.messages.size());
-        EXPECT_EQ(digest(s), digest(*paused_after(2, pg.Kecepatan.Value(), steps)));
-        EXPECT_FALSE(run(s, "line"));
-        EXPECT_LE(s.messages.size(), 1u);
+        EXPECT_EQ(digest(s), digest(*paused_after(2, row.script, steps)));
     }
 }
 
-TEST(Playback, ResetInTheMiddleOfAMovementWithAPausePendingClosesTheWindowAtOnce) {
-    session s;
-    s.open_playground(2);
-    ASSERT_TRUE(run(s, "play moving pause"));
-    search_view::playground& old = s.playground();
-    auto token = std::make_shared<int>();  // held by the old window until it is destroyed
-    const std::weak_ptr<int> window_alive = token;
-    old.Timer1.Timer = [token] {};
-    token.reset();
-    old.reset.user_click();
-    ASSERT_NE(s.app.utama(), nullptr);
-    // The old window goes once its click has been handled; its timers stop at once.
-    EXPECT_FALSE(window_alive.expired());
-    EXPECT_FALSE(old.Timer1.Enabled() || old.loop_utama.Enabled());
-    s.settle();
-    EXPECT_TRUE(window_alive.expired());
-    EXPECT_TRUE(s.clock.idle());
-
-    s.open_playground(1);  // a fresh window: nothing of the old track or run is left
-    search_view::playground& pg = s.playground();
-    EXPECT_EQ(s.app.state().speed, 20);
-    EXPECT_EQ(enabled(pg), "play");
-    EXPECT_FALSE(pg.bckGrnd.exists(4) || pg.shpBall1.exists(2));
-    EXPECT_EQ(pg.langkah.ListCount() + pg.Effi.ListCount(), 0u);
-    ASSERT_TRUE(run(s, "play line line line"));  // no pause carried over
-    EXPECT_EQ(pg.langkah.List(0), "1.Blue roll (1,2)");
-}
-
-// After each script on one marble a side, the menu offers exactly the gestures that act, and one it
-// does not offer changes nothing. "." runs one step whole, at the current speed, and pauses; "," and a
-// chosen line go back at once, down to the start, and from the goal: the window then holds what a fresh
-// run paused after that many steps holds (finished after the fourth).
+// After each script on one marble a side, the menu offers exactly the gestures that act; each entry
+// does what its key does, and one not offered changes nothing. "." runs one step whole, at the current speed,
+// and pauses; "," and a chosen line go back at once, down to the start, and from the goal: the window then
+// holds what a fresh run paused after that many steps holds (finished after the fourth).
 TEST(Timeline, TheMenuOffersWhatActsAndStepsGoBothWays) {
     const std::string paused = "Resume, Step, Reset",
                       paused_after_a_step = "Resume, Step, Step back, Go to the selected line, Reset";
@@ -221,34 +175,45 @@ TEST(Timeline, TheMenuOffersWhatActsAndStepsGoBothWays) {
     s.playground().langkah.listen(shown);
     ASSERT_TRUE(run(s, "step paused step paused back resume goal back"));  // each shows its step's line
     EXPECT_EQ(shown.rows, "1 2 1 3 ");
-    s.playground().langkah.stop_listening(shown);
     for (const auto& row : rows) {
         SCOPED_TRACE(row.script);
-        for (std::size_t entry = 0;; ++entry) {
-            session s;
-            s.open_playground(1);
-            search_view::playground& pg = s.playground();
-            ASSERT_TRUE(run(s, row.script));
-            if (row.step >= 0 && entry == 0) {
-                EXPECT_EQ(digest(s), digest(*paused_after(1, pg.Kecepatan.Value(), row.step)));
+        for (std::size_t entry = 0; entry < 8; ++entry) {
+            session by_menu, by_key;  // twins: one takes the menu's entry, the other its key
+            for (session* twin : {&by_menu, &by_key}) {
+                twin->open_playground(1);
+                ASSERT_TRUE(run(*twin, row.script));
             }
-            if (pg.langkah.ListCount() > 0) pg.langkah.ListIndex(0);
+            search_view::playground &pg = by_menu.playground(), &twin = by_key.playground();
+            if (row.step >= 0 && entry == 0) {
+                EXPECT_EQ(digest(by_menu), digest(*paused_after(1, row.script, row.step)));
+            }
+            if (pg.langkah.ListCount() > 0) pg.langkah.ListIndex(0), twin.langkah.ListIndex(0);
             std::string offered;
             for (const auto& each : pg.context_menu())
                 if (each.enabled()) offered += (offered.empty() ? "" : ", ") + each.text;
             EXPECT_EQ(offered, row.offered + ", Search tree");  // the tree opens in every state
-            if (entry == pg.context_menu().size()) break;
-            const auto& gesture = pg.context_menu()[entry];
-            if (gesture.enabled()) continue;
-            const std::string before = digest(s);
+            // The entry does what its key does (Enter on "All Moves" what a double-click does), at once and
+            // in what runs on from there; one not offered does nothing, though its key (Space) may act.
+            const auto& gesture = pg.context_menu().at(entry);
+            SCOPED_TRACE(gesture.text);
+            const bool acts = gesture.enabled();
             gesture.action();
-            EXPECT_EQ(digest(s), before) << gesture.text;
+            for (const auto& binding : twin.key_bindings())
+                if (acts && binding.keys == gesture.keys) binding.action();
+            if (acts && gesture.keys == "Enter") twin.langkah.DblClick();
+            EXPECT_EQ(digest(by_menu), digest(by_key));
+            for (session* each : {&by_menu, &by_key})
+                each->clock.run_until([each] { return each->clock.idle(); },
+                                      each->clock.now() + a_long_while);
+            EXPECT_EQ(digest(by_menu), digest(by_key));
+            EXPECT_EQ(by_menu.clock.now(), by_key.clock.now());
         }
     }
 }
 
 // Random gestures on small runs: every state the timeline restores equals a fresh run paused after
-// the same step, and the run resumed from the last of them goes on exactly as the fresh run does.
+// the same step at the speed the gestures set, and the run resumed from there goes on exactly as the
+// fresh run does.
 TEST(Timeline, RandomGesturesRestoreTheStatesOfAnUninterruptedRun) {
     std::mt19937 random(5151);
     for (int trial = 0; trial < 12; ++trial) {
@@ -257,9 +222,10 @@ TEST(Timeline, RandomGesturesRestoreTheStatesOfAnUninterruptedRun) {
         session s;
         s.open_playground(n);
         search_view::playground& pg = s.playground();
-        const auto pick = [&](int from, int to) {
-            return std::uniform_int_distribution<int>(from, to)(random);
+        const auto pick = [&](int low, int high) {
+            return std::uniform_int_distribution<int>(low, high)(random);
         };
+        int speed = engine::initial_speed;  // as the gestures set it, whatever the slider shows
         for (int gesture = 0; gesture < 40; ++gesture) {
             bool restored = false;
             switch (pick(0, 6)) {
@@ -269,27 +235,28 @@ TEST(Timeline, RandomGesturesRestoreTheStatesOfAnUninterruptedRun) {
                 restored = pg.can_step_back();
                 pg.step_back_key();
                 break;
-            case 3:
-                if (pg.langkah.ListCount() > 0) {
-                    pg.langkah.ListIndex(pick(0, static_cast<int>(pg.langkah.ListCount()) - 1));
-                    restored = pg.can_go_to_line(static_cast<std::size_t>(pg.langkah.ListIndex() + 1));
-                    pg.langkah.DblClick();
-                }
+            case 3:  // a double-click on a line, or beside the lines
+                pg.langkah.ListIndex(pick(0, static_cast<int>(pg.langkah.ListCount())) - 1);
+                restored = pg.can_go_to_line(static_cast<std::size_t>(pg.langkah.ListIndex() + 1));
+                pg.langkah.DblClick();
                 break;
-            case 4: pg.Kecepatan.Value(pick(0, 1) ? pick(1, 60) : pick(61, 1000)); break;
+            case 4: pg.Kecepatan.Value(speed = pick(0, 1) ? pick(1, 60) : pick(61, 1000)); break;
             default: s.clock.run_until([] { return false; }, s.clock.now() + pick(1, 3000)); break;
             }
             if (!restored) continue;
-            const engine::count k = s.app.state().log_count;
-            const auto fresh = paused_after(n, pg.Kecepatan.Value(), k);
-            ASSERT_EQ(digest(s), digest(*fresh)) << "after step " << k;
+            const auto fresh = paused_after(n, "speed=" + std::to_string(speed), s.app.state().log_count);
+            ASSERT_EQ(digest(s), digest(*fresh)) << "after step " << s.app.state().log_count;
             if (pick(0, 3) != 0 && gesture < 30) continue;
-            // Resumed from here, both log the same lines and reach the goal as long after.
+            // Resumed from here, both hold the same at each line as it is logged, as long after, and at
+            // the goal.
             const auto resumed = s.clock.now(), fresh_resumed = fresh->clock.now();
-            ASSERT_TRUE(run(s, "resume goal"));
-            ASSERT_TRUE(run(*fresh, "resume goal"));
-            EXPECT_EQ(digest(s), digest(*fresh));
-            EXPECT_EQ(s.clock.now() - resumed, fresh->clock.now() - fresh_resumed);
+            ASSERT_TRUE(run(s, "resume") && run(*fresh, "resume"));
+            for (bool more = true; more;) {
+                more = run(s, "line");
+                ASSERT_EQ(run(*fresh, "line"), more);
+                ASSERT_EQ(digest(s), digest(*fresh)) << "after line " << s.app.state().log_count;
+                ASSERT_EQ(s.clock.now() - resumed, fresh->clock.now() - fresh_resumed);
+            }
         }
     }
 }
