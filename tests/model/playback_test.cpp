@@ -166,15 +166,17 @@ TEST(Timeline, TheMenuOffersWhatActsAndStepsGoBothWays) {
         {"play goal back line=2", paused_after_a_step, 2},
         {"play goal back line=2 step paused", paused_after_a_step, 3},
     };
-    struct : ui::list_listener {  // the lines scrolled into view
+    struct : ui::list_listener {  // the lines scrolled into view, and selected
         std::string rows;
         void show_row(std::size_t row) override { rows += std::to_string(row + 1) + ' '; }
+        void select_row(int row) override { rows += "s" + std::to_string(row + 1) + ' '; }
     } shown;
     session s;
     s.open_playground(1);
     s.playground().langkah.listen(shown);
-    ASSERT_TRUE(run(s, "step paused step paused back resume goal back"));  // each shows its step's line
-    EXPECT_EQ(shown.rows, "1 2 1 3 ");
+    // Each gesture selects and shows its step's line; a run that plays leaves the selection alone.
+    ASSERT_TRUE(run(s, "step paused step paused back resume goal back back back"));
+    EXPECT_EQ(shown.rows, "s1 1 s2 2 s1 1 s3 3 s2 2 s1 1 ");
     for (const auto& row : rows) {
         SCOPED_TRACE(row.script);
         for (std::size_t entry = 0; entry < 8; ++entry) {

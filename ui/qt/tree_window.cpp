@@ -278,7 +278,6 @@ tree_window::tree_window(search_view::playground& run, QWidget* parent)
     const auto shortcut = [this](const QKeySequence& keys, auto action) {
         connect(new QShortcut(keys, this), &QShortcut::activated, this, action);
     };
-    shortcut(QKeySequence(Qt::Key_Escape), [this] { close(); });
     shortcut(QKeySequence(Qt::CTRL | Qt::Key_0), [this] { canvas_->fit(); });
     shortcut(QKeySequence::ZoomIn, [this] { canvas_->zoom_by(1.25); });
     shortcut(QKeySequence(Qt::CTRL | Qt::Key_Equal), [this] { canvas_->zoom_by(1.25); });
@@ -293,6 +292,14 @@ tree_window::tree_window(search_view::playground& run, QWidget* parent)
 
 tree_window::~tree_window() {
     if (run_) run_->stop_listening_to_steps(*this);
+}
+
+// Esc closes the window, from whichever of its controls has the focus.
+void tree_window::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier)
+        close();
+    else
+        QWidget::keyPressEvent(event);
 }
 
 void tree_window::close_for_program() {

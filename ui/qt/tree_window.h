@@ -73,6 +73,9 @@ public:
     // Writes the whole tree as PNG, or SVG by the name's ending; false if it could not be written.
     bool save_picture(const QString& file_name) const;
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     void steps_changed() override;
     void go_to(search_tree::node_id id);

@@ -1,0 +1,90 @@
+// The search-tree window on screen: it opens beside the run, follows it, leads back into it, and exports.
+#include <QAbstractButton>
+#include <QApplication>
+#include <QImageReader>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QSlider>
+#include <QSvgRenderer>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "message_box_answer.h"
+#include "ui/qt/host.h"
+
+using qt_host::host;
+
+class tree_window_test : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
+
+    // T opens the tree and leaves the playground's pixels and focus as they were; the tree grows with
+    // the run to its counts; a click on a node, or Enter on the node the arrows reach, brings the run
+    // back to the step that made it; Esc closes the window; the whole tree is saved as PNG and SVG.
+    void the_tree_follows_the_run_and_leads_back_into_it() {
+        host h;
+        h.start();
+        QVERIFY(QTest::qWaitForWindowExposed(h.window()));
+        QTest::keyClicks(h.window()->findChild<QLineEdit*>("txtJmlBola"), "2\r");
+        QTRY_VERIFY(h.app().playground() != nullptr);
+        QVERIFY(QTest::qWaitForWindowExposed(h.window()));
+        search_view::playground& pg = *h.app().playground();
+        auto* slider = h.window()->findChild<QSlider*>("Kecepatan");
+        QTRY_VERIFY(slider->hasFocus());
+        slider->setValue(1000);
+        const QImage playground_before = h.window()->grab().toImage();
+
+        QTest::keyClick(slider, Qt::Key_T);
+        QTRY_VERIFY(h.search_tree() && h.search_tree()->isVisible());
+        qt_host::tree_window& tree = *h.search_tree();
+        QCOMPARE(tree.windowTitle(), QString("Search Tree"));
+        QCOMPARE(h.window()->grab().toImage(), playground_before);
+        QCOMPARE(h.window()->focusWidget(), slider);
+
+        message_box_answer answer;
+        QTest::mouseClick(h.window()->findChild<QAbstractButton*>("play"), Qt::LeftButton);
+        QTRY_COMPARE_WITH_TIMEOUT(answer.text, QString("Banyak langkah = 8"), 20000);
+        QTRY_VERIFY(pg.state() == search_view::run_state::finished);
+        QCOMPARE(tree.tree().count().positions, 14u);
+        QCOMPARE(
+            tree.findChild<QLabel*>("counters")->text(),
+            QString("Step 19 of 19, depth 8: 14 positions visited, 13 moves, 5 backtracks, 2 dead ends, 0 "
+                    "repeats, deepest path 8"));
+
+        // The node that line 4 made, clicked where it stands in the view.
+        qt_host::tree_canvas& canvas = tree.canvas();
+        search_tree::node_id made_by_4 = 0;
+        while (tree.tree().at(made_by_4).line != 4) ++made_by_4;
+        canvas.select(made_by_4);
+        const QPointF offset(canvas.horizontalScrollBar()->value(), canvas.verticalScrollBar()->value());
+        const QPointF at = canvas.layout().centre(tree.tree().at(made_by_4)) - offset;
+        QTest::mouseClick(canvas.viewport(), Qt::LeftButton, {}, at.toPoint());
+        QTRY_COMPARE(pg.langkah.ListCount(), 4u);
+        QCOMPARE(tree.tree().current(), made_by_4);
+        QCOMPARE(tree.findChild<QLabel*>("counters")->text().left(13), QString("Step 4 of 19,"));
+        // Up to the parent, made by line 3, and Enter.
+        QTest::keyClick(&canvas, Qt::Key_Up);
+        QTest::keyClick(&canvas, Qt::Key_Return);
+        QTRY_COMPARE(pg.langkah.ListCount(), 3u);
+        QCOMPARE(pg.state(), search_view::run_state::paused);
+
+        QTemporaryDir folder;
+        QVERIFY(tree.save_picture(folder.filePath("tree.png")));
+        QVERIFY(tree.save_picture(folder.filePath("tree.svg")));
+        QImageReader png(folder.filePath("tree.png"));
+        QVERIFY(png.canRead() && png.size().width() > 100);
+        QSvgRenderer svg(folder.filePath("tree.svg"));
+        QVERIFY(svg.isValid() && svg.defaultSize().width() > 100);
+
+        QTest::keyClick(&canvas, Qt::Key_Escape);
+        QTRY_VERIFY(!h.search_tree());
+        QCOMPARE(h.window()->grab().toImage().size(), playground_before.size());
+        QCOMPARE(pg.langkah.ListCount(), 3u);
+    }
+};
+
+QTEST_MAIN(tree_window_test)
+#include "tree_window_test.moc"
