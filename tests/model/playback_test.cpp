@@ -25,7 +25,7 @@ bool run_until(session& s, const std::function<bool()>& done) {
 }
 
 // Gestures on the open playground, one word each: play, pause, resume, space, step (.), back (,),
-// line=K (a double-click on line K), speed=V; and the clock runs until a marble "moving", it has
+// line=K (a double-click on line K of All Moves), path=K (on line K of Solution Moves), speed=V; and the clock runs until a marble "moving", it has
 // "arrived", the run is "paused", a new "line" is logged, or the "goal". False if that never comes.
 bool run(session& s, const std::string& script) {
     search_view::playground& pg = s.playground();
@@ -44,9 +44,10 @@ bool run(session& s, const std::string& script) {
             {"paused", [&] { return run_until(s, [&] { return pg.resume1.Enabled(); }); }},
             {"line", [&] { return run_until(s, [&] { return pg.langkah.ListCount() > lines; }); }},
             {"goal", [&] { return run_until(s, [&] { return s.messages.size() > messages; }); }}};
-        if (word.rfind("line=", 0) == 0) {
-            pg.langkah.ListIndex(std::stoi(word.substr(5)) - 1);
-            pg.langkah.DblClick();
+        if (word.rfind("line=", 0) == 0 || word.rfind("path=", 0) == 0) {
+            ui::list_box& log = word[0] == 'l' ? pg.langkah : pg.Effi;
+            log.ListIndex(std::stoi(word.substr(5)) - 1);
+            log.DblClick();
         } else if (word.rfind("speed=", 0) == 0) {
             pg.Kecepatan.Value(std::stoi(word.substr(6)));
         } else if (!acts.count(word) || !acts.at(word)()) {
@@ -177,6 +178,11 @@ TEST(Timeline, TheMenuOffersWhatActsAndStepsGoBothWays) {
     // Each gesture selects and shows its step's line; a run that plays leaves the selection alone.
     ASSERT_TRUE(run(s, "step paused step paused back resume goal back back back"));
     EXPECT_EQ(shown.rows, "s1 1 s2 2 s1 1 s3 3 s2 2 s1 1 ");
+    // A line of Solution Moves brings back the step of its move: two a side, the third is line 13.
+    session two;
+    two.open_playground(2);
+    ASSERT_TRUE(run(two, "play goal path=3"));
+    EXPECT_EQ(digest(two), digest(*paused_after(2, "", 13)));
     for (const auto& row : rows) {
         SCOPED_TRACE(row.script);
         for (std::size_t entry = 0; entry < 8; ++entry) {

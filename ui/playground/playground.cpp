@@ -59,6 +59,7 @@ playground::playground(const playground_ports& ports, engine::modul_tiroka& stat
     bind_key(",", [this] { step_back_key(); });
     bind_key("T", [this] { ports_.views.show_search_tree(*this); });
     langkah.DblClick = [this] { go_to_line(static_cast<std::size_t>(langkah.ListIndex() + 1)); };
+    Effi.DblClick = [this] { go_to_path_line(static_cast<std::size_t>(Effi.ListIndex() + 1)); };
     declare_context_menu();
 
     play.Click = [this] { play_Click(); };

@@ -117,6 +117,9 @@ public:
     void step_key();
     void step_back_key();
     void go_to_line(std::size_t line);  // 1-based, as the lines are numbered
+    // Back to the step that made the move on line `line` of Effi, the move
+    // at that depth of the current path.
+    void go_to_path_line(std::size_t line);
     // Back to the state right after step `step` (0: before the first), as
     // paused; a step of a line is that line's number.
     void go_to_step(engine::count step);

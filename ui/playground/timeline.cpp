@@ -1,4 +1,7 @@
 // The search as a timeline: one step forward, one step back, or back to any line of the move log.
+#include <string>
+
+#include "engine/log_line.h"
 #include "engine/tag_value.h"
 #include "ui/playground/playground.h"
 #include "ui/playground/rewind.h"
@@ -41,6 +44,26 @@ void playground::go_to_line(std::size_t line) {
 
 void playground::go_to_step(engine::count step) {
     if (can_go_to_step(step)) rewind_to(step);
+}
+
+// Read back from the last line, the path's move at a depth is the first move
+// line found after which the search stood at that depth: a later one there
+// would have left it.
+void playground::go_to_path_line(std::size_t line) {
+    if (line < 1 || line > Effi.ListCount() || !can_go_to_step(0)) return;
+    auto depth = static_cast<engine::count>(Effi.ListCount());
+    std::string text;
+    for (std::size_t j = langkah.ListCount(); j-- > 0;) {
+        langkah.List(j, text);
+        const auto read = engine::read_log_line(text);
+        if (!read) return;
+        if (read->kind == 0) {
+            ++depth;
+        } else if (depth-- == static_cast<engine::count>(line)) {
+            rewind_to(static_cast<engine::count>(j + 1));
+            return;
+        }
+    }
 }
 
 // Every step but the goal writes one line of langkah.
