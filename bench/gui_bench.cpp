@@ -10,6 +10,7 @@
 #include <ctime>
 #include <fstream>
 #include <functional>
+#include <memory>
 #include <string>
 
 #include "ui/program/headless.h"
@@ -24,6 +25,12 @@ double resident_mb() {
     long pages = 0, resident = 0;
     statm >> pages >> resident;
     return static_cast<double>(resident) * 4096.0 / (1024.0 * 1024.0);
+}
+
+// A key of the playground's, as the window binds it.
+void press_key(search_view::playground& pg, const std::string& keys) {
+    for (const auto& binding : pg.key_bindings())
+        if (binding.keys == keys) binding.action();
 }
 
 void press_proses(qt_host::host& h, int n) {
@@ -168,7 +175,7 @@ void pacing_n2(benchmark::State& state) {
 BENCHMARK(pacing_n2)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 // CPU time of the whole process for 10 s of a run of N = 5, then for 5 s
-// paused between two steps.
+// paused between two steps; with the search-tree window open (tree:1) or not.
 void cpu_n5(benchmark::State& state) {
     for (auto _ : state) {
         qt_host::host h;
@@ -176,6 +183,7 @@ void cpu_n5(benchmark::State& state) {
         press_proses(h, 5);
         wait_until_exposed(h.window());
         auto* pg = h.app().playground();
+        if (state.range(0) == 1) press_key(*pg, "T");
         run_watch watch(h);
 
         pg->play.user_click();
@@ -204,26 +212,41 @@ void cpu_n5(benchmark::State& state) {
         state.counters["paused_s"] = seconds;
     }
 }
-BENCHMARK(cpu_n5)->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(cpu_n5)->ArgName("tree")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->Iterations(1);
 
-// The timeline on screen: an N = 12 run driven to its last line (28504
-// steps, every line shown in "All Moves"), then one step back, or from there
-// back to line 1, each with the repaint of the window that follows.
+// An N = 12 run on screen driven to its last line (28504 steps, every line
+// shown in "All Moves") and paused, with the search-tree window open or not;
+// `run_ms` is how long the steps and frames took.
+std::unique_ptr<qt_host::host> at_last_line_n12(bool tree, double* run_ms = nullptr) {
+    auto h = std::make_unique<qt_host::host>();
+    h->start();
+    press_proses(*h, 12);
+    wait_until_exposed(h->window());
+    auto& pg = *h->app().playground();
+    pg.Kecepatan.Value(1000);
+    if (tree) press_key(pg, "T");
+    QCoreApplication::processEvents();
+    QElapsedTimer clock;
+    clock.start();
+    pg.play.user_click();
+    // The steps and frames run here, not on the clock: the run is only the way in.
+    while (pg.langkah.ListCount() < 28504 || pg.Timer1.Enabled())
+        pg.Timer1.Enabled() ? pg.Timer1.Timer() : pg.loop_utama.Timer();
+    pg.pause.user_click();
+    QCoreApplication::processEvents();
+    if (run_ms) *run_ms = static_cast<double>(clock.nsecsElapsed()) / 1e6;
+    return h;
+}
+
+// The timeline on screen: from the last line one step back, or from there
+// back to line 1, each with the repaint of the windows that follows; with the
+// search tree open (tree:1), it follows and repaints too.
 void step_back_n12_on_screen(benchmark::State& state) {
-    const bool to_line_1 = state.range(0) == 1;
+    const bool to_line_1 = state.range(0) == 1, tree = state.range(1) == 1;
     for (auto _ : state) {
         state.PauseTiming();
-        auto h = std::make_unique<qt_host::host>();
-        h->start();
-        press_proses(*h, 12);
-        wait_until_exposed(h->window());
+        auto h = at_last_line_n12(tree);
         auto& pg = *h->app().playground();
-        pg.Kecepatan.Value(1000);
-        pg.play.user_click();
-        // The steps and frames run here, not on the clock: the run is only the way in.
-        while (pg.langkah.ListCount() < 28504 || pg.Timer1.Enabled())
-            pg.Timer1.Enabled() ? pg.Timer1.Timer() : pg.loop_utama.Timer();
-        pg.pause.user_click();
         if (to_line_1) pg.step_back_key();
         QCoreApplication::processEvents();
         state.ResumeTiming();
@@ -233,8 +256,10 @@ void step_back_n12_on_screen(benchmark::State& state) {
             pg.step_back_key();
         QCoreApplication::processEvents();
         h->window()->repaint();
+        if (tree) h->search_tree()->repaint();
         state.PauseTiming();
-        if (pg.langkah.ListCount() != (to_line_1 ? 1u : 28503u))
+        if (pg.langkah.ListCount() != (to_line_1 ? 1u : 28503u) ||
+            (tree && h->search_tree()->tree().lines_read() != pg.langkah.ListCount()))
             state.SkipWithError("not where it should be");
         h.reset();
         QCoreApplication::processEvents();
@@ -242,11 +267,48 @@ void step_back_n12_on_screen(benchmark::State& state) {
     }
 }
 BENCHMARK(step_back_n12_on_screen)
-    ->ArgName("to_line_1")
-    ->Arg(0)
-    ->Arg(1)
+    ->ArgNames({"to_line_1", "tree"})
+    ->Args({0, 0})
+    ->Args({1, 0})
+    ->Args({1, 1})
     ->Unit(benchmark::kMillisecond)
     ->Iterations(3);
+
+// A whole N = 12 run on screen at the top speed, every step and frame run as
+// fast as they can be, with the search-tree window open (tree:1) or not.
+void whole_run_n12_on_screen(benchmark::State& state) {
+    for (auto _ : state) {
+        double run_ms = 0;
+        at_last_line_n12(state.range(0) == 1, &run_ms);
+        state.SetIterationTime(run_ms / 1000);
+    }
+}
+BENCHMARK(whole_run_n12_on_screen)
+    ->ArgName("tree")
+    ->Arg(0)
+    ->Arg(1)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3);
+
+// The search tree opened at the last line of an N = 12 run (14337 positions):
+// from T to the first paint of its window.
+void open_tree_n12(benchmark::State& state) {
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto h = at_last_line_n12(false);
+        auto& pg = *h->app().playground();
+        state.ResumeTiming();
+        press_key(pg, "T");
+        h->search_tree()->repaint();
+        state.PauseTiming();
+        if (h->search_tree()->tree().count().positions != 14337) state.SkipWithError("not the whole tree");
+        h.reset();
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(open_tree_n12)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 }  // namespace
 

@@ -64,7 +64,7 @@ private slots:
         QTest::mouseClick(canvas.viewport(), Qt::LeftButton, {}, at.toPoint());
         QTRY_COMPARE(pg.langkah.ListCount(), 4u);
         QCOMPARE(tree.tree().current(), made_by_4);
-        QCOMPARE(tree.findChild<QLabel*>("counters")->text().left(13), QString("Step 4 of 19,"));
+        QTRY_COMPARE(tree.findChild<QLabel*>("counters")->text().left(13), QString("Step 4 of 19,"));
         // Up to the parent, made by line 3, and Enter.
         QTest::keyClick(&canvas, Qt::Key_Up);
         QTest::keyClick(&canvas, Qt::Key_Return);

@@ -20,6 +20,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace qt_host {
 
@@ -287,6 +288,7 @@ tree_window::tree_window(search_view::playground& run, QWidget* parent)
     resize(640, 480);
     run.listen_to_steps(*this);
     steps_changed();
+    refresh();
     canvas_->setFocus();
 }
 
@@ -308,6 +310,9 @@ void tree_window::close_for_program() {
     close();
 }
 
+// The tree follows each step at once; the view, the counters and what a
+// screen reader hears follow once the events of the moment are handled, so
+// a burst of steps costs one refresh.
 void tree_window::steps_changed() {
     if (!run_) return;
     std::string line;
@@ -316,6 +321,13 @@ void tree_window::steps_changed() {
         return line;
     });
     if (tree_.goal_reached()) total_steps_ = tree_.count().steps;
+    if (std::exchange(refresh_pending_, true)) return;
+    QMetaObject::invokeMethod(
+        this, [this] { refresh(); }, Qt::QueuedConnection);
+}
+
+void tree_window::refresh() {
+    refresh_pending_ = false;
     canvas_->tree_changed();
     counters_->setText(counters_text());
 }

@@ -78,6 +78,7 @@ protected:
 
 private:
     void steps_changed() override;
+    void refresh();
     void go_to(search_tree::node_id id);
     void ask_and_save();
     QString counters_text() const;
@@ -85,6 +86,7 @@ private:
     search_view::playground* run_;
     search_tree::tree tree_;
     engine::count total_steps_ = -1;  // once a run has reached the goal
+    bool refresh_pending_ = false;
     tree_canvas* canvas_;
     QLabel* counters_;
 };
