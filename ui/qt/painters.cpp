@@ -52,7 +52,8 @@ QFont font_of(const ui::font_spec& wanted, const QFont& fallback) {
             return each.font;
     QFont font = fallback;
     if (!wanted.family.empty()) font.setFamily(QString::fromStdString(wanted.family));
-    if (wanted.points > 0) font.setPixelSize(static_cast<int>(std::lround(wanted.points * 4.0 / 3.0)));
+    if (wanted.points > 0)
+        font.setPixelSize(static_cast<int>(std::lround(wanted.points * ui::pixels_per_point)));
     font.setBold(wanted.bold);
     if (fonts.size() >= 16) fonts.clear();
     fonts.push_back({wanted, base, font});
