@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QMenu>
+#include <QPaintEvent>
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QScrollBar>
@@ -15,12 +16,14 @@
 #include <QTemporaryDir>
 #include <QtTest>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "hostile_pictures.h"
 #include "message_box_answer.h"
 #include "ui/form/timer.h"
 #include "ui/form/virtual_clock.h"
+#include "ui/program/headless.h"
 #include "ui/qt/host.h"
 #include "ui/qt/painters.h"
 #include "ui/qt/pictures.h"
@@ -42,6 +45,22 @@ public:
 protected:
     void mousePressEvent(QMouseEvent*) override { log.push_back("press"); }
     void keyPressEvent(QKeyEvent*) override { log.push_back("key"); }
+};
+
+// Gathers the regions that a widget paints.
+class paint_recorder : public QObject {
+public:
+    explicit paint_recorder(QWidget* watched) { watched->installEventFilter(this); }
+    QRegion take() { return std::exchange(region_, {}); }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) region_ += static_cast<QPaintEvent*>(event)->region();
+        return false;
+    }
+
+private:
+    QRegion region_;
 };
 
 struct fake_time : ui::monotonic_source {
@@ -244,6 +263,44 @@ private slots:
             bar->setValue(bar->maximum());
             QCOMPARE(panel_outside(), QStringList());
         }
+    }
+
+    // A moving marble leaves nothing behind. Each paint of the scene during the frames of a run is
+    // painted again into pictures of device pixel ratio 1, 1.5 and 2, one rectangle at a time, as a
+    // screen keeps it; a full repaint of them then changes no pixel.
+    void a_moving_marble_leaves_no_trail() {
+        program::headless_session run;
+        run.open_playground(4);
+        search_view::playground& pg = run.playground();
+        qt_host::pictures faces;
+        qt_host::scene_view view{pg, faces};
+        view.resize(view.client_size());
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        QWidget* scene = view.viewport();
+        const auto paint = [scene](QImage& into, const QRect& rect) {
+            scene->render(&into, rect.topLeft(), rect, QWidget::DrawWindowBackground);  // not the widgets
+        };
+        const auto full_picture = [&](qreal ratio) {
+            QImage image(scene->size() * ratio, QImage::Format_ARGB32_Premultiplied);
+            image.setDevicePixelRatio(ratio);
+            paint(image, scene->rect());
+            return image;
+        };
+        QImage screens[] = {full_picture(1), full_picture(1.5), full_picture(2)};
+        paint_recorder painted(scene);
+        pg.play.user_click();
+        QVERIFY(run.clock.run_until(
+            [&] {
+                QCoreApplication::processEvents();
+                const QRegion region = painted.take();
+                for (QImage& screen : screens)
+                    for (const QRect& rect : region) paint(screen, rect);
+                painted.take();  // the paints just made
+                return pg.langkah.ListCount() >= 30;
+            },
+            INT64_MAX));
+        for (const QImage& screen : screens) QCOMPARE(screen, full_picture(screen.devicePixelRatio()));
     }
 
     // Closing the last window ends the program.

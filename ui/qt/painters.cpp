@@ -27,7 +27,11 @@ QRectF exact_pixels(const ui::bounds& area) {
 }  // namespace
 
 QRect painted_extent(const ui::control& which, const ui::bounds& area) {
-    if (which.kind() == ui::control_kind::shape) return exact_pixels(area).toAlignedRect();
+    // An antialiased disc tints the pixels its edge passes through, and a
+    // curve drawn as Bézier segments reaches a hair beyond the true circle:
+    // a disc whose edge lies on a pixel boundary tints the next pixel out.
+    if (which.kind() == ui::control_kind::shape)
+        return exact_pixels(area).toAlignedRect().adjusted(-1, -1, 1, 1);
     return pixels(area);
 }
 

@@ -20,7 +20,8 @@ QRect pixels(const ui::bounds& area);
 double to_pixels(double twips);
 
 // The pixels that painting a control at `area` can touch: its box, or for a
-// disc drawn at fractional pixels every pixel it reaches into.
+// disc, drawn antialiased at fractional pixels, every pixel its box reaches
+// into and the ring of pixels around them.
 QRect painted_extent(const ui::control& which, const ui::bounds& area);
 
 // A model colour (0x00BBGGRR, or a system colour) as Qt's.
