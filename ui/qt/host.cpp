@@ -87,9 +87,16 @@ form_window::form_window(ui::form& model, pictures& faces, std::function<void()>
         setFixedSize(size);
         setWindowFlag(Qt::WindowMaximizeButtonHint, false);
     } else {
-        // However small the user makes it, every control of the panel can be reached.
-        setMinimumSize(view_->smallest_client_size());
+        // However small the user makes it, every control of the panel stays in view.
+        setMinimumSize(view_->smallest_client_size(size.width()));
     }
+}
+
+// Narrower than the scene, the window makes room below it for the track's scroll bar.
+void form_window::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    if (model_ && model_->BorderStyle() == ui::form_border::sizable)
+        setMinimumSize(view_->smallest_client_size(width()));
 }
 
 void form_window::contextMenuEvent(QContextMenuEvent* event) { show_context_menu(event->globalPos()); }
