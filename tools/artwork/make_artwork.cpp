@@ -16,6 +16,8 @@
 #include <cmath>
 #include <functional>
 
+#include "ui/form/embedded.h"
+
 namespace {
 
 // Palette shared by the faces and the backdrop.
@@ -34,12 +36,12 @@ const QColor kResetGreen(0x3c, 0xf4, 0x3c);
 const QColor kSignalRed(0xe0, 0x1c, 0x1c);
 
 // Where things sit on the backdrop.
-constexpr int kLayoutW = 325, kLayoutH = 369;
-constexpr QSize kFaceSize(48, 41);
+constexpr int kLayoutW = ui::backdrop_width, kLayoutH = ui::backdrop_height;
+constexpr QSize kFaceSize(ui::face_width, ui::face_height);
 constexpr QRect kUpperPanel(28, 3, 270, 135);
 constexpr QRect kLowerPanel(3, 144, 318, 220);
 constexpr int kButtonTop = kUpperPanel.top() + 23;  // the row of four buttons
-constexpr int kSliderBottom = kButtonTop + 41 + 20 + 25;
+constexpr int kSliderBottom = kButtonTop + kFaceSize.height() + 20 + 25;
 constexpr QRect kAllMoves(16, 177, 145, 168);
 constexpr QRect kSolutionMoves(kAllMoves.right() + 1 + 5, 177, 132, 168);
 
@@ -119,7 +121,7 @@ QImage canvas(QSize size, int scale) {
     return image;
 }
 
-// One 48x41 button face: an orange rounded square on the backdrop's stripes.
+// One button face: an orange rounded square on the backdrop's stripes.
 // A pressed face sinks one notch down-right, darkens, and casts its shadow up-left.
 QImage drawFace(Symbol symbol, bool pressed, int scale) {
     QImage image = canvas(kFaceSize, scale);
@@ -179,7 +181,7 @@ void drawListWell(QPainter& p, const QRect& area, const QString& heading) {
                heading);
 }
 
-// The 325x369 backdrop: the upper panel frames the buttons and the speed slider,
+// The backdrop: the upper panel frames the buttons and the speed slider,
 // the lower panel holds the two move lists.
 QImage drawLayout(int scale) {
     QImage image = canvas(QSize(kLayoutW, kLayoutH), scale);

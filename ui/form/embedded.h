@@ -19,4 +19,10 @@ inline constexpr int face_height = 41;
 
 inline picture embedded_face(const std::string& name) { return embedded(name, face_width, face_height); }
 
+// The playground's backdrop, the panel behind its buttons, slider and lists.
+inline constexpr int backdrop_width = 325;
+inline constexpr int backdrop_height = 369;
+
+inline picture embedded_backdrop() { return embedded("layout", backdrop_width, backdrop_height); }
+
 }  // namespace ui

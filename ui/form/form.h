@@ -55,6 +55,8 @@ public:
     void Icon(picture value) { icon_ = std::move(value); }
     form_border BorderStyle() const { return border_; }
     void BorderStyle(form_border value) { border_ = value; }
+    // The font of the controls that have none of their own.
+    const font_spec& Font() const { return font_; }
 
     // The control that a view of a scene wider than its window opens on;
     // null opens on the scene's left edge.
@@ -81,6 +83,9 @@ public:
     };
     const std::vector<menu_entry>& context_menu() const { return context_menu_; }
     void add_menu_entry(menu_entry entry) { context_menu_.push_back(std::move(entry)); }
+    // What assistive tools read out as the context menu's name.
+    const std::string& context_menu_name() const { return context_menu_name_; }
+    void context_menu_name(std::string name) { context_menu_name_ = std::move(name); }
 
     // Every control and control-array element, in order of creation.
     const std::vector<control*>& controls() const { return controls_; }
@@ -110,9 +115,13 @@ private:
     colour back_colour_ = system_window_background;
     picture icon_;
     form_border border_ = form_border::sizable;
+    // The default of the platform the windows were designed on: the lists'
+    // lines and the dialog's captions were measured in it.
+    font_spec font_{"MS Sans Serif", 8.0f, false};
     const control* opens_on_ = nullptr;
     std::vector<key_binding> key_bindings_;
     std::vector<menu_entry> context_menu_;
+    std::string context_menu_name_;
     std::vector<control*> controls_;
     std::vector<timer*> timers_;
     listener_slot<form_observer> observer_;

@@ -9,6 +9,10 @@ using twips = float;
 using colour = std::uint32_t;  // 0x00BBGGRR
 
 inline constexpr twips twips_per_pixel = 15.0f;
+// A point is 1/72 inch, so 20 twips; at 15 twips a pixel (96 dots an inch)
+// a font of 12 points is 16 pixels high.
+inline constexpr double twips_per_point = 20.0;
+inline constexpr double pixels_per_point = twips_per_point / twips_per_pixel;
 
 inline constexpr colour white = 0x00FFFFFF;
 inline constexpr colour system_window_background = 0x80000005;

@@ -28,8 +28,7 @@ playground::playground(const playground_ports& ports, engine::modul_tiroka& stat
                ui::design().in_track_row().followed_as_it_moves()),
       bckTrack(*this, "bckTrack", {3120, 2520, 3855, 375}, "Backtrack !!!",
                ui::design().centred().font(sign_font).invisible()),
-      layout(*this, "layout", {2640, 2880, 4875, 5535}, ui::embedded("layout", 325, 369),
-             ui::image_use::picture),
+      layout(*this, "layout", {2640, 2880, 4875, 5535}, ui::embedded_backdrop(), ui::image_use::picture),
       play(*this, "play", {8400, 3000, 720, 615}, ui::embedded_face("play"), ui::image_use::button,
            "Play"),
       pause(*this, "pause", {8760, 4320, 720, 615}, ui::embedded_face("pause"), ui::image_use::button,
@@ -74,6 +73,7 @@ playground::playground(const playground_ports& ports, engine::modul_tiroka& stat
 // Every gesture of the keyboard also stands in the context menu, enabled
 // exactly when its key would act.
 void playground::declare_context_menu() {
+    context_menu_name("Playback");
     const auto space_clicks = [this](ui::image& button) {
         return [this, &button] { return space_target() == &button; };
     };

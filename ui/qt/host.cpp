@@ -33,10 +33,8 @@ form_window::form_window(ui::form& model, pictures& faces, std::function<void()>
     : model_(&model), view_(new scene_view(model, faces, this)), closed_by_user_(std::move(closed_by_user)) {
     setAttribute(Qt::WA_DeleteOnClose, false);
     setWindowTitle(QString::fromStdString(model.Caption()));
-    // Controls without a font of their own take the default of the platform
-    // the windows were designed on, MS Sans Serif at 8 points: the lists'
-    // lines and the dialog's captions were measured in it.
-    setFont(font_of({"MS Sans Serif", 8.0f, false}, font()));
+    // Controls without a font of their own take the window's.
+    setFont(font_of(model.Font(), font()));
     setObjectName(QString::fromLatin1(model.name()));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -66,7 +64,11 @@ form_window::form_window(ui::form& model, pictures& faces, std::function<void()>
     // wider track scrolls, with room below it for the scroll bar.
     QSize size = view_->client_size();
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QSize room = screen->availableGeometry().size() - QSize(16, 48);
+        // The frame this desktop draws is known only once the window is
+        // shown, and is often heavier than the designed one: room is kept
+        // for twice that.
+        const QSize frame = pixels({0, 0, ui::frame_width, ui::frame_height}).size();
+        const QSize room = screen->availableGeometry().size() - 2 * frame;
         // A scroll bar takes room of its own, beside or below the scene.
         if (size.height() > room.height()) {
             size.setHeight(room.height());
@@ -86,9 +88,16 @@ form_window::form_window(ui::form& model, pictures& faces, std::function<void()>
         setFixedSize(size);
         setWindowFlag(Qt::WindowMaximizeButtonHint, false);
     } else {
-        // However small the user makes it, every control of the panel can be reached.
-        setMinimumSize(view_->smallest_client_size());
+        // However small the user makes it, every control of the panel stays in view.
+        setMinimumSize(view_->smallest_client_size(size.width()));
     }
+}
+
+// Narrower than the scene, the window makes room below it for the track's scroll bar.
+void form_window::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    if (model_ && model_->BorderStyle() == ui::form_border::sizable)
+        setMinimumSize(view_->smallest_client_size(width()));
 }
 
 void form_window::contextMenuEvent(QContextMenuEvent* event) { show_context_menu(event->globalPos()); }
@@ -99,7 +108,7 @@ void form_window::show_context_menu(const QPoint& at) {
     if (!model_ || model_->context_menu().empty()) return;
     QMenu menu(this);
     menu.setObjectName(QStringLiteral("context_menu"));
-    menu.setAccessibleName(QStringLiteral("Playback"));
+    menu.setAccessibleName(QString::fromStdString(model_->context_menu_name()));
     for (const auto& entry : model_->context_menu()) {
         QAction* action = menu.addAction(QString::fromStdString(entry.text));
         action->setShortcut(key_sequence(entry.keys));

@@ -27,7 +27,11 @@ QRectF exact_pixels(const ui::bounds& area) {
 }  // namespace
 
 QRect painted_extent(const ui::control& which, const ui::bounds& area) {
-    if (which.kind() == ui::control_kind::shape) return exact_pixels(area).toAlignedRect();
+    // An antialiased disc tints the pixels its edge passes through, and a
+    // curve drawn as Bézier segments reaches a hair beyond the true circle:
+    // a disc whose edge lies on a pixel boundary tints the next pixel out.
+    if (which.kind() == ui::control_kind::shape)
+        return exact_pixels(area).toAlignedRect().adjusted(-1, -1, 1, 1);
     return pixels(area);
 }
 
@@ -52,7 +56,8 @@ QFont font_of(const ui::font_spec& wanted, const QFont& fallback) {
             return each.font;
     QFont font = fallback;
     if (!wanted.family.empty()) font.setFamily(QString::fromStdString(wanted.family));
-    if (wanted.points > 0) font.setPixelSize(static_cast<int>(std::lround(wanted.points * 4.0 / 3.0)));
+    if (wanted.points > 0)
+        font.setPixelSize(static_cast<int>(std::lround(wanted.points * ui::pixels_per_point)));
     font.setBold(wanted.bold);
     if (fonts.size() >= 16) fonts.clear();
     fonts.push_back({wanted, base, font});

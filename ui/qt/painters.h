@@ -20,12 +20,13 @@ QRect pixels(const ui::bounds& area);
 double to_pixels(double twips);
 
 // The pixels that painting a control at `area` can touch: its box, or for a
-// disc drawn at fractional pixels every pixel it reaches into.
+// disc, drawn antialiased at fractional pixels, every pixel its box reaches
+// into and the ring of pixels around them.
 QRect painted_extent(const ui::control& which, const ui::bounds& area);
 
 // A model colour (0x00BBGGRR, or a system colour) as Qt's.
 QColor colour_of(ui::colour c, const QPalette& palette);
-// A model font: its family and points at the model's 96 dots an inch.
+// A model font: its family, and its points at the model's pixels a point.
 QFont font_of(const ui::font_spec& wanted, const QFont& fallback);
 
 // What a painted control needs from the window that shows it.

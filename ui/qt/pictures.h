@@ -27,9 +27,10 @@ public:
     // A window's icon: the program's rings in every size they are drawn in.
     QIcon icon(const ui::picture& which);
 
-    // Limits for a picture file. The faces are 48 x 41 pixels and a few
-    // kilobytes; these leave room for any real face and bound the decoding
-    // time: a JPEG of 1024 x 1024 pixels and 32 scans decodes in about 20 ms.
+    // Limits for a picture file. A face (ui::face_width by ui::face_height
+    // pixels) takes a few kilobytes; these leave room for any real face and
+    // bound the decoding time: a JPEG of 1024 x 1024 pixels and 32 scans
+    // decodes in about 20 ms.
     static constexpr qint64 largest_file = 256 * 1024;  // bytes
     static constexpr int largest_side = 1024;           // pixels
     static constexpr int most_scans = 32;               // a progressive JPEG usually has 10

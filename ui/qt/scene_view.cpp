@@ -81,7 +81,7 @@ QSize scene_view::client_size() const {
     return {std::max(1, client.width()), std::max(1, client.height())};
 }
 
-QSize scene_view::smallest_client_size() const {
+QSize scene_view::smallest_client_size(int width) const {
     if (!model_) return {};
     // The panel: every control outside the track row, as far as the scene shows it.
     QRect panel;
@@ -92,13 +92,13 @@ QSize scene_view::smallest_client_size() const {
     panel &= QRect(QPoint(0, 0), scene);
     // A view narrower than the scene shows the panel centred (panel_shift()):
     // all of it once the view reaches as far each way from the centre as the
-    // panel does. There the track scrolls, and a window shorter than the
-    // scene and its scroll bar puts a vertical bar beside the panel too.
+    // panel does. There the track scrolls, and its scroll bar stands below
+    // the scene, covering nothing: the scene's whole height stays in view,
+    // so nothing scrolls up and down.
     const int view = std::max(scene.width() - 2 * panel.left(), 2 * (panel.right() + 1) - scene.width() + 1);
-    const int width = view >= scene.width()
-                          ? scene.width()
-                          : std::min(scene.width(), view + verticalScrollBar()->sizeHint().width());
-    return {width, panel.bottom() + 1};
+    const bool scrolls = scene.width() > width + fit_slack;
+    return {std::min(view, scene.width()),
+            scene.height() + (scrolls ? horizontalScrollBar()->sizeHint().height() : 0)};
 }
 
 QWidget* scene_view::widget_of(const ui::control& which) const {

@@ -29,8 +29,9 @@ public:
     // The size of the window's client area, in logical pixels.
     QSize client_size() const;
     // The smallest client area that still shows the whole width of the
-    // panel, which does not scroll sideways, and reaches down to its bottom.
-    QSize smallest_client_size() const;
+    // panel, which does not scroll sideways, and the scene's whole height,
+    // above the track's scroll bar where a window `width` wide needs one.
+    QSize smallest_client_size(int width) const;
     // On opening: the tab order, the focus on its first control, and the
     // track row scrolled to the control the window opens on.
     void settle_focus_and_scroll();

@@ -4,6 +4,7 @@
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QListView>
+#include <QPainter>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QSlider>
@@ -128,7 +129,7 @@ private:
 };
 
 // A list view on which Enter chooses the current line, as a double-click
-// chooses the line under the mouse.
+// chooses the line under the mouse, and which shows that it has the focus.
 class log_view : public QListView {
     Q_OBJECT
 
@@ -144,6 +145,18 @@ protected:
         if (enter && event->modifiers() == Qt::NoModifier && currentIndex().isValid())
             emit chosen(currentIndex());
         QListView::keyPressEvent(event);
+    }
+    // The style shows the focus on the slider by outlining it in a darker
+    // shade of the highlight, but draws a list's frame alike with or without
+    // it: a list that has the focus outlines its frame in that shade.
+    bool event(QEvent* event) override {
+        const bool handled = QListView::event(event);
+        if (event->type() == QEvent::Paint && hasFocus()) {
+            QPainter painter(this);
+            painter.setPen(palette().color(QPalette::Highlight).darker(125));
+            painter.drawRect(rect().adjusted(0, 0, -1, -1));
+        }
+        return handled;
     }
 };
 
