@@ -166,6 +166,31 @@ void step_back_after_400000_steps_n16(benchmark::State& state) {
 }
 BENCHMARK(step_back_after_400000_steps_n16)->Unit(benchmark::kMicrosecond)->Iterations(5);
 
+// The search tree after 400000 steps of N = 16, read from the log: the time,
+// and the heap it holds against the heap of the whole session.
+void search_tree_after_400000_steps_n16(benchmark::State& state) {
+    const std::size_t before_session = heap_in_use();
+    auto session = run_at_top_speed(16, 400000);
+    const auto session_bytes = static_cast<double>(heap_in_use() - before_session);
+    const auto& log = session->playground().langkah;
+    double tree_bytes = 0;
+    for (auto _ : state) {
+        const std::size_t before = heap_in_use();
+        search_tree::tree t(16);
+        std::string line;
+        t.follow(log.ListCount(), false, [&](std::size_t j) -> const std::string& {
+            log.List(j, line);
+            return line;
+        });
+        tree_bytes = static_cast<double>(heap_in_use() - before);
+        benchmark::DoNotOptimize(t.count());
+    }
+    state.counters["lines"] = static_cast<double>(session->playground().langkah.ListCount());
+    state.counters["session_bytes"] = session_bytes;
+    state.counters["tree_bytes"] = tree_bytes;
+}
+BENCHMARK(search_tree_after_400000_steps_n16)->Unit(benchmark::kMillisecond)->Iterations(3);
+
 // The list work of a search step that moves forward and of one that takes
 // the move back, at a given depth: it costs the same at depth 5 as at 40000.
 void search_step_on_the_stack(benchmark::State& state) {

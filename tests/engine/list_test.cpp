@@ -4,6 +4,7 @@
 #include <optional>
 #include <random>
 #include <set>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -60,6 +61,22 @@ TEST(List, ReadsPastTheSixteenBitRange) {
     for (int i = 0; i < 40000; ++i) deep.addlastelmt(static_cast<std::int16_t>(i % 4 + 1));
     EXPECT_EQ((infos{deep.operator_kurung(32768), deep.operator_kurung(39999), deep.operator_kurung(40000)}),
               (infos{1, 4, 0}));
+}
+
+// first and last take only an element of the list in use; once one is assigned the list can no
+// longer know what the links reach, so it gives nothing back for reuse.
+TEST(List, AssignedLinksTakeOnlyItsOwnElementsAndEndTheReuse) {
+    List list, other;
+    list.addlastelmt(1);
+    list.addlastelmt(2);
+    engine::elmt stranger;
+    for (engine::elmt* e : {&stranger, other.first(), static_cast<engine::elmt*>(nullptr)})
+        EXPECT_THROW(list.last(e), std::invalid_argument);
+    list.last(list.last()->prev());
+    const std::size_t live = list.live_elements();
+    list.addlastelmt(7);
+    list.dellastelmt();
+    EXPECT_EQ(list.live_elements(), live + 3);  // an append takes three new elements
 }
 
 // Random appends, removals and increments, with reads where the search reads

@@ -4,6 +4,7 @@
 
 #include <QPainter>
 #include <QRectF>
+#include <algorithm>
 #include <functional>
 #include <string>
 
