@@ -75,7 +75,7 @@ bool modul_tiroka::can_move(small kind) const {
 // The marble on cell `from` goes into the hole, which moves to `from`: the
 // board and the two cell tags, the marble's number passing from one tag to
 // the other. Returns the marble's number.
-cell modul_tiroka::slide_into_hole(cell from, playground_port& playground) {
+cell modul_tiroka::slide_into_hole(cell from, board_port& playground) {
     const cell to = hole;
     const cell ball = tag_value(playground.cell_tag(track_position(from)));
     playground.set_cell_tag(track_position(from), std::string());
@@ -177,7 +177,7 @@ void modul_tiroka::search_step(playground_port& playground) {
 // last kind below k that is legal there (it was tried, and its subtree came
 // back), or 0 when there is none; and a depth that ran out of kinds held
 // the last legal kind of all.
-void modul_tiroka::step_back(playground_port& playground) {
+void modul_tiroka::step_back(rewind_port& playground) {
     if (!move_stack) return;
     List& stack = *move_stack;
     if (finished()) {
@@ -217,7 +217,7 @@ void modul_tiroka::step_back(playground_port& playground) {
 }
 
 // The marble on cell `from` stands in the hole at once, and the hole where it was.
-void modul_tiroka::put_marble(cell from, playground_port& playground) {
+void modul_tiroka::put_marble(cell from, rewind_port& playground) {
     const cell to = hole;
     playground.place_marble(slide_into_hole(from, playground), track_position(to));
 }
@@ -230,7 +230,7 @@ small modul_tiroka::last_legal_below(small kind) const {
 
 // What the last step left behind, read from the state: a fresh top follows
 // a move, a top that holds a kind follows the retreat of that kind.
-void modul_tiroka::recall_last_step(playground_port& playground) {
+void modul_tiroka::recall_last_step(board_port& playground) {
     const small top = move_stack->operator_kurung(step_count);
     if (top > 0) {
         // The retreated marble is back on the cell its move started from.

@@ -104,7 +104,7 @@ public:
     // Take the last search step back, at once: the state it leaves is the
     // one the step began from, the marks of the step before included
     // (anim_kind, moving_ball, the sign). Nothing before the first step.
-    void step_back(playground_port& playground);
+    void step_back(rewind_port& playground);
 
 private:
     cell cells() const { return 2 * cell{ball_count} + 1; }
@@ -112,11 +112,11 @@ private:
     // The cell a move of that kind takes its marble from: behind the hole,
     // or beyond it when the move is taken back.
     cell source_of(small kind, bool taken_back) const;
-    cell slide_into_hole(cell from, playground_port& playground);
+    cell slide_into_hole(cell from, board_port& playground);
     cell shift(small kind, bool taken_back, playground_port& playground);
-    void put_marble(cell from, playground_port& playground);
+    void put_marble(cell from, rewind_port& playground);
     small last_legal_below(small kind) const;
-    void recall_last_step(playground_port& playground);
+    void recall_last_step(board_port& playground);
 };
 
 }  // namespace engine

@@ -17,7 +17,7 @@ using lines = std::vector<std::string>;
 
 // A playground that records what the engine asks of it: tags, marbles placed, logs, timers, sign, message.
 // Made for N marbles a side, it loads the engine as the playground's load does.
-class fake_playground : public engine::playground_port {
+class fake_playground : public engine::playground_port, public engine::rewind_port {
 public:
     fake_playground(modul_tiroka& m, int n)
         : tags(static_cast<std::size_t>(2 * n + 2)), marbles(static_cast<std::size_t>(2 * n + 1)) {

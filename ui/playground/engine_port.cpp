@@ -1,4 +1,4 @@
-// The playground as the engine sees it: cell tags, the two logs, timers, the sign, marbles put in place.
+// The playground as the engine sees it: cell tags, the two logs, timers, the sign, the goal.
 #include "ui/playground/playground.h"
 
 namespace search_view {
@@ -19,22 +19,10 @@ void playground::remove_effi_line(engine::count index) {
     if (index >= 0) Effi.RemoveItem(static_cast<std::size_t>(index));
 }
 
-void playground::remove_last_langkah_line() {
-    if (langkah.ListCount() > 0) langkah.RemoveItem(langkah.ListCount() - 1);
-}
-
-void playground::place_marble(engine::cell ball, engine::cell p) {
-    const bool blue = ball <= state_.ball_count;
-    ui::shape& marble = (blue ? shpBall1 : shpBall2)(state_.shape_of_ball.at(static_cast<std::size_t>(ball)));
-    marble.BackColor(blue ? blue_marble : red_marble);
-    marble.Tag(std::to_string(p));
-    marble.Top(bckGrnd(0).Top());
-    marble.Left(bckGrnd(p).Left());
-}
-
 void playground::start_frame_timer() { Timer1.Enabled(true); }
 void playground::set_search_timer(bool enabled) { loop_utama.Enabled(enabled); }
 void playground::show_backtrack_sign(bool visible) { bckTrack.Visible(visible); }
+
 // The views of the run show the goal while its message is up.
 void playground::show_message(const std::string& text) {
     announcing_goal_ = true;

@@ -158,6 +158,8 @@ private:
     void enter_paused();
     void close_animation(ui::shape& marble, bool blue, int t, int d, int distance, bool jump,
                          bool taken_back);
+    // A marble stands on track position p at once, as an animation leaves it.
+    void place_marble(engine::cell ball, engine::cell p);
 
     // engine::playground_port: what a move or a step changes here.
     std::string_view cell_tag(engine::cell p) const override;
@@ -165,8 +167,6 @@ private:
     void add_langkah_line(std::string_view line) override;
     void add_effi_line(std::string_view line) override;
     void remove_effi_line(engine::count index) override;
-    void remove_last_langkah_line() override;
-    void place_marble(engine::cell ball, engine::cell p) override;
     void start_frame_timer() override;
     void set_search_timer(bool enabled) override;
     void show_backtrack_sign(bool visible) override;

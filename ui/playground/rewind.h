@@ -16,9 +16,9 @@ namespace search_view {
 // tags and the sign go straight to the window, which shows neither; the
 // lines the logs lose or regain and the marbles put in place are only
 // noted, for the timeline to apply once at the end.
-class rewind_recorder final : public engine::playground_port {
+class rewind_recorder final : public engine::rewind_port {
 public:
-    rewind_recorder(engine::playground_port& window, std::size_t langkah_lines, std::size_t effi_lines)
+    rewind_recorder(engine::board_port& window, std::size_t langkah_lines, std::size_t effi_lines)
         : window_(window), langkah_kept_(langkah_lines), effi_kept_(effi_lines) {}
 
     // The lines of each log that stay, and the lines Effi gains after them.
@@ -39,15 +39,8 @@ public:
     void remove_effi_line(engine::count index) override;
     void place_marble(engine::cell ball, engine::cell p) override { marbles_placed_.emplace_back(ball, p); }
 
-    // A step taken back logs no move, starts no timer and shows no message.
-    void add_langkah_line(std::string_view) override {}
-    void start_frame_timer() override {}
-    void set_search_timer(bool) override {}
-    void show_message(const std::string&) override {}
-    void finish_playback() override {}
-
 private:
-    engine::playground_port& window_;
+    engine::board_port& window_;
     std::size_t langkah_kept_;
     std::size_t effi_kept_;
     std::vector<std::string> effi_regained_;

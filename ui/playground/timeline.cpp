@@ -95,6 +95,15 @@ void playground::tell_steps_changed() {
     if (step_listener* listener = steps_listener_.get()) listener->steps_changed();
 }
 
+void playground::place_marble(engine::cell ball, engine::cell p) {
+    const bool blue = ball <= state_.ball_count;
+    ui::shape& marble = (blue ? shpBall1 : shpBall2)(state_.shape_of_ball.at(static_cast<std::size_t>(ball)));
+    marble.BackColor(blue ? blue_marble : red_marble);
+    marble.Tag(std::to_string(p));
+    marble.Top(bckGrnd(0).Top());
+    marble.Left(bckGrnd(p).Left());
+}
+
 // Each log selects its line of the current step, none where it has none,
 // and scrolls it into view.
 void playground::show_current_lines() {
