@@ -109,7 +109,10 @@ public:
         p_.setBrush(fill_of(n, current));
         const double round = box.height() / 3;
         p_.drawRoundedRect(box, round, round);
-        if (l_.shows_boards()) board(id, box);
+        if (l_.shows_boards())
+            board(id, box);
+        else if (box.height() >= 10 && box.width() >= 60)
+            p_.drawText(box, Qt::AlignCenter, QStringLiteral("hole at %1").arg(t_.hole_of(id)));
         if (n.marks & search_tree::dead_end) {
             p_.setPen(QPen(ink, 1));
             p_.drawLine(box.topLeft(), box.bottomRight());

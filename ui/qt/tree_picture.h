@@ -22,7 +22,8 @@ public:
     // A board is drawn dot by dot only while it has few enough cells to read.
     static constexpr int most_cells_drawn = 41;
     double dot() const { return 8 * zoom_; }
-    double box_width() const { return (std::min(cells_, most_cells_drawn) * 8 + 6) * zoom_; }
+    // A board too long to draw shows where its hole is instead.
+    double box_width() const { return (cells_ <= most_cells_drawn ? cells_ * 8 + 6 : 120) * zoom_; }
     double box_height() const { return 14 * zoom_; }
     // Room right of a node's edge for its log line.
     double column_pitch() const { return box_width() + 110 * zoom_; }

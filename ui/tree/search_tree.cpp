@@ -155,6 +155,12 @@ std::string tree::board_of(node_id id) const {
     return letters;
 }
 
+engine::cell tree::hole_of(node_id id) const {
+    engine::cell hole = ball_count_ + 1;
+    for (node_id at = id; at != 0; at = nodes_[at].parent) hole -= reach_of(nodes_[at].kind);
+    return hole;
+}
+
 node_id tree::next_sibling(node_id id) const {
     if (id == 0) return no_node;
     node_id next = no_node;

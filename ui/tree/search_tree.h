@@ -89,6 +89,8 @@ public:
     // marbles, _ the hole, such as "BB_RR"; made again from the root's by the
     // moves of its path.
     std::string board_of(node_id id) const;
+    // The track position of a node's hole, without its whole board.
+    engine::cell hole_of(node_id id) const;
     // The node's next sibling, or no_node.
     node_id next_sibling(node_id id) const;
 
