@@ -204,16 +204,13 @@ void scene_view::scrollContentsBy(int dx, int dy) {
     // Vertically the whole scene moves, widgets and all.
     if (dy != 0) viewport()->scroll(0, dy);
     if (dx == 0) return;
-    // Sideways only the track row moves: its band is shifted, and a panel
-    // item that stands in the band (the sign) is painted back in its place.
+    // Sideways only the track row moves: its band is painted again. Shifting
+    // the band's pixels instead left a stale pixel now and then where the
+    // view glides after a moving marble, and painting a band of one view's
+    // width costs the same however long the track.
     const QRect band(0, track_band_.top() - verticalScrollBar()->value(), viewport()->width(),
                      track_band_.height());
-    viewport()->scroll(dx, 0, band);
-    for (const ui::control* item : painted_panel_) {
-        if (!item->Visible()) continue;
-        const QRect at = painted_extent(*item, item->area()).translated(-shift_of(*item));
-        if (at.intersects(band)) viewport()->update(at.united(at.translated(dx, 0)) & band);
-    }
+    viewport()->update(band);
 }
 
 bool scene_view::eventFilter(QObject* watched, QEvent* event) {
