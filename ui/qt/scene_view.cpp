@@ -204,10 +204,10 @@ void scene_view::scrollContentsBy(int dx, int dy) {
     // Vertically the whole scene moves, widgets and all.
     if (dy != 0) viewport()->scroll(0, dy);
     if (dx == 0) return;
-    // Sideways only the track row moves: its band is painted again. Shifting
-    // the band's pixels instead left a stale pixel now and then where the
-    // view glides after a moving marble, and painting a band of one view's
-    // width costs the same however long the track.
+    // Sideways only the track row moves: its band is painted again. Painted,
+    // not shifted, it keeps no stale pixel where the view glides after a
+    // moving marble; a band one view wide costs the same however long the
+    // track.
     const QRect band(0, track_band_.top() - verticalScrollBar()->value(), viewport()->width(),
                      track_band_.height());
     viewport()->update(band);
