@@ -310,6 +310,25 @@ void open_tree_n12(benchmark::State& state) {
 }
 BENCHMARK(open_tree_n12)->Unit(benchmark::kMillisecond)->Iterations(3);
 
+// The whole tree of a long run in view: 400000 steps of N = 16 read from the
+// log, fitted into the window and painted.
+void paint_whole_tree_n16(benchmark::State& state) {
+    program::headless_session session;
+    session.open_playground(16);
+    auto& pg = session.playground();
+    pg.Kecepatan.Value(1000);
+    pg.play.user_click();
+    session.pause_after(400000);
+    qt_host::tree_window window(pg);
+    window.show();
+    wait_until_exposed(&window);
+    window.canvas().fit();
+    for (auto _ : state) window.canvas().viewport()->repaint();
+    state.counters["positions"] = static_cast<double>(window.tree().nodes().size());
+    window.close_for_program();
+}
+BENCHMARK(paint_whole_tree_n16)->Unit(benchmark::kMillisecond)->Iterations(5);
+
 }  // namespace
 
 int main(int argc, char** argv) {

@@ -187,6 +187,28 @@ void paint_tree(QPainter& painter, const search_tree::tree& t, const tree_layout
         return y + layout.row_pitch() >= area.top() && y - layout.row_pitch() <= area.bottom();
     };
 
+    if (layout.column_pitch() < 1) {
+        // More columns than pixels: each pixel column shows the depths its
+        // nodes reach, one line however many nodes stand in it, and the
+        // current path is drawn over that outline.
+        const auto width = static_cast<std::size_t>(std::max(0.0, std::ceil(area.width()))) + 1;
+        std::vector<double> top(width, area.bottom()), bottom(width, area.top());
+        for (node_id id = first; id < end; ++id) {
+            const QPointF at = layout.centre(t.at(id));
+            const auto x = static_cast<long>(at.x() - area.left());
+            if (x < 0 || x >= static_cast<long>(width)) continue;
+            top[static_cast<std::size_t>(x)] = std::min(top[static_cast<std::size_t>(x)], at.y());
+            bottom[static_cast<std::size_t>(x)] = std::max(bottom[static_cast<std::size_t>(x)], at.y());
+        }
+        painter.setPen(QPen(ink, 1));
+        for (std::size_t x = 0; x < width; ++x)
+            if (top[x] <= bottom[x])
+                painter.drawLine(QPointF(area.left() + static_cast<double>(x), top[x]),
+                                 QPointF(area.left() + static_cast<double>(x), bottom[x] + 1));
+        for (node_id id = t.current(); id != 0; id = t.at(id).parent) tree_painter.edge_into(id);
+        tree_painter.node_shape(t.current());
+        return;
+    }
     // The bars of the nodes left of the area whose children reach into it:
     // they are the ancestors of its first node.
     if (first < end)
