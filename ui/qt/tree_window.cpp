@@ -243,13 +243,7 @@ tree_window::tree_window(search_view::playground& run, QWidget* parent)
     setWindowTitle(QStringLiteral("Search Tree"));
     setObjectName(QStringLiteral("search_tree"));
     setAttribute(Qt::WA_DeleteOnClose);
-    tree_marks marks;
-    marks.line_text = [this](engine::count line) {
-        return run_ && line >= 1 && static_cast<std::size_t>(line) <= run_->langkah.ListCount()
-                   ? run_->langkah.List(static_cast<std::size_t>(line - 1))
-                   : std::string();
-    };
-    canvas_ = new tree_canvas(tree_, std::move(marks), this);
+    canvas_ = new tree_canvas(tree_, marks(), this);
     counters_ = new QLabel(this);
     counters_->setObjectName(QStringLiteral("counters"));
     counters_->setAccessibleName(QStringLiteral("Counters"));
@@ -290,6 +284,17 @@ tree_window::tree_window(search_view::playground& run, QWidget* parent)
     steps_changed();
     refresh();
     canvas_->setFocus();
+}
+
+// The marks of a picture of this tree: its edges read their lines from the run's log.
+tree_marks tree_window::marks() const {
+    tree_marks marks;
+    marks.line_text = [this](engine::count line) {
+        return run_ && line >= 1 && static_cast<std::size_t>(line) <= run_->langkah.ListCount()
+                   ? run_->langkah.List(static_cast<std::size_t>(line - 1))
+                   : std::string();
+    };
+    return marks;
 }
 
 tree_window::~tree_window() {
@@ -362,11 +367,7 @@ bool tree_window::save_picture(const QString& file_name) const {
     const tree_layout layout(tree_.ball_count(),
                              std::min({1.0, most / whole.width(), most / whole.height()}));
     const QSizeF size = layout.size(tree_);
-    tree_marks marks;
-    marks.line_text = [this](engine::count line) {
-        return run_ ? run_->langkah.List(static_cast<std::size_t>(line - 1)) : std::string();
-    };
-    const auto paint = [&](QPainter& p) { paint_tree(p, tree_, layout, QRectF(QPointF(), size), marks); };
+    const auto paint = [&](QPainter& p) { paint_tree(p, tree_, layout, QRectF(QPointF(), size), marks()); };
     if (svg) {
         QSvgGenerator generator;
         generator.setFileName(file_name);

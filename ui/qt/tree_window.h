@@ -79,6 +79,7 @@ protected:
 private:
     void steps_changed() override;
     void refresh();
+    tree_marks marks() const;
     void go_to(search_tree::node_id id);
     void ask_and_save();
     QString counters_text() const;
