@@ -16,7 +16,10 @@ namespace qt_host {
 // place, so a node never moves as the tree grows.
 class tree_layout {
 public:
-    tree_layout(int ball_count, double zoom) : cells_(2 * ball_count + 1), zoom_(zoom) {}
+    // Rows may stand further apart than the zoom alone puts them, so that a
+    // wide and shallow tree fitted to a window uses its height.
+    tree_layout(int ball_count, double zoom, double row_stretch = 1)
+        : cells_(2 * ball_count + 1), zoom_(zoom), row_stretch_(row_stretch) {}
 
     double zoom() const { return zoom_; }
     // A board is drawn dot by dot only while it has few enough cells to read.
@@ -27,7 +30,7 @@ public:
     double box_height() const { return 14 * zoom_; }
     // Room right of a node's edge for its log line.
     double column_pitch() const { return box_width() + 110 * zoom_; }
-    double row_pitch() const { return 50 * zoom_; }
+    double row_pitch() const { return 50 * zoom_ * row_stretch_; }
     double margin() const { return 20 * zoom_; }
 
     QPointF centre(const search_tree::node& n) const {
@@ -49,6 +52,7 @@ public:
 private:
     int cells_;
     double zoom_;
+    double row_stretch_;
 };
 
 // What a picture of the tree shows beside the tree itself.

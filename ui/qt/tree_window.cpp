@@ -115,6 +115,9 @@ void tree_canvas::zoom_by(double factor) {
 void tree_canvas::fit() {
     const QSizeF whole = tree_layout(tree_.ball_count(), 1).size(tree_);
     zoom_ = std::min({most_zoom, viewport()->width() / whole.width(), viewport()->height() / whole.height()});
+    // The rows spread over the window's height, no further apart than at zoom 1.
+    const double height = tree_layout(tree_.ball_count(), zoom_).size(tree_).height();
+    row_stretch_ = std::clamp(viewport()->height() / height, 1.0, std::max(1.0, 1 / zoom_));
     update_scroll_ranges();
     horizontalScrollBar()->setValue(0);
     verticalScrollBar()->setValue(0);

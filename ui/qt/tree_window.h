@@ -26,7 +26,7 @@ public:
     void zoom_by(double factor);
     void fit();
     void follow();
-    tree_layout layout() const { return {tree_.ball_count(), zoom_}; }
+    tree_layout layout() const { return {tree_.ball_count(), zoom_, row_stretch_}; }
     search_tree::node_id selected() const { return marks_.selected; }
     void select(search_tree::node_id id);
     // The view as a picture, for the clipboard.
@@ -57,6 +57,7 @@ private:
     const search_tree::tree& tree_;
     tree_marks marks_;
     double zoom_ = 1;
+    double row_stretch_ = 1;
     bool following_ = true;
     QElapsedTimer since_user_moved_;
 };
