@@ -13,15 +13,16 @@
 #include "ui/form/list_box.h"
 #include "ui/program/headless.h"
 #include "ui/tree/dot.h"
+#include "ui/tree/explain.h"
 
 namespace {
 
 void print_usage() {
-    std::fprintf(
-        stderr,
-        "usage: marble-trace [--tree] N [SPEED]   (N from 1 to %d, SPEED from %d to %d; with --tree, the "
-        "search tree in Graphviz's DOT)\n",
-        start::max_ball_count, search_view::slowest_step, search_view::fastest_step);
+    std::fprintf(stderr,
+                 "usage: marble-trace [--tree|--explain] N [SPEED]   (N from 1 to %d, SPEED from %d to %d; "
+                 "--tree: the "
+                 "search tree in Graphviz's DOT; --explain: each step and why)\n",
+                 start::max_ball_count, search_view::slowest_step, search_view::fastest_step);
 }
 
 // Writes all of the bytes to standard output. A write that fails ends the
@@ -104,21 +105,26 @@ private:
     std::uint64_t shown_ = 0;
 };
 
-// The whole run's search tree, read from its move log.
-int print_tree(engine::small n, std::optional<int> speed) {
-    program::headless_session session;
+// A whole run played headless, for the tree and the explanation: false, said, if it stops before the goal.
+bool play_whole_run(program::headless_session& session, engine::small n, std::optional<int> speed) {
     session.open_playground(n);
     search_view::playground& pg = session.playground();
     if (speed) pg.Kecepatan.Value(*speed);
     pg.play.user_click();
-    if (!session.run_to_success(INT64_MAX)) {
-        std::fputs("marble-trace: the run stopped before the goal\n", stderr);
-        return 1;
-    }
+    if (session.run_to_success(INT64_MAX)) return true;
+    std::fputs("marble-trace: the run stopped before the goal\n", stderr);
+    return false;
+}
+
+// The whole run's search tree, read from its move log.
+int print_tree(engine::small n, std::optional<int> speed) {
+    program::headless_session session;
+    if (!play_whole_run(session, n, speed)) return 1;
+    const ui::list_box& log = session.playground().langkah;
     search_tree::tree t(n);
     std::string line;
-    t.follow(pg.langkah.ListCount(), true, [&](std::size_t j) -> std::string_view {
-        pg.langkah.List(j, line);
+    t.follow(log.ListCount(), true, [&](std::size_t j) -> std::string_view {
+        log.List(j, line);
         return line;
     });
     const std::string dot = search_tree::dot_of(t);
@@ -126,11 +132,31 @@ int print_tree(engine::small n, std::optional<int> speed) {
     return 0;
 }
 
+// Each line of the run's log and why the search wrote it, then the goal and why.
+int print_explanation(engine::small n, std::optional<int> speed) {
+    program::headless_session session;
+    if (!play_whole_run(session, n, speed)) return 1;
+    const ui::list_box& log = session.playground().langkah;
+    search_tree::tree t(n);
+    std::string line;
+    for (std::size_t j = 0; j < log.ListCount(); ++j) {
+        log.List(j, line);
+        print("langkah", line);
+        print("explain", search_tree::explain_next_step(t, line));
+        t.add_line(line);
+    }
+    print("message", session.messages.front());
+    print("explain", search_tree::explain_next_step(t, {}));
+    out.flush();
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     const bool tree = argc > 1 && std::string_view(argv[1]) == "--tree";
-    if (tree) {
+    const bool explain = argc > 1 && std::string_view(argv[1]) == "--explain";
+    if (tree || explain) {
         --argc;
         ++argv;
     }
@@ -145,6 +171,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     if (tree) return print_tree(*n, speed);
+    if (explain) return print_explanation(*n, speed);
     program::headless_session session;
     session.open_playground(*n);
     search_view::playground& pg = session.playground();

@@ -4,8 +4,10 @@
 
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "ui/tree/explain.h"
 #include "ui/tree/search_tree.h"
 
 namespace {
@@ -14,7 +16,9 @@ constexpr engine::count never = 1 << 30;
 
 // The search as recursion over a row of B, R and _, recording each position it stands on: its
 // parent, the line that reached it, and the line after which it is left, found to be a dead end,
-// or (once) seen again.
+// or (once) seen again. For each step it also notes the kinds it skipped before the step's move,
+// retreat or goal, each as "kind, why, cell": off the track (o), no marble of its colour (m), no
+// marble of the other colour to jump (j).
 struct recorded_search {
     struct position {
         int parent;
@@ -24,7 +28,7 @@ struct recorded_search {
         unsigned depth;
     };
     std::string row, goal;
-    std::vector<std::string> log;
+    std::vector<std::string> log, skipped;  // skipped: by step
     std::vector<position> positions;
     std::map<std::string, int> seen;
 
@@ -33,10 +37,11 @@ struct recorded_search {
           goal(std::string(n, 'R') + '_' + std::string(n, 'B')) {
         positions.push_back({-1, 0, never, false, -1, 0});
         seen[row] = 0;
-        solve(0);
+        std::string last;
+        solve(0, last);
     }
-    bool solve(int at) {
-        if (row == goal) return true;
+    // The goal admits no move, so it is found once every kind is skipped.
+    bool solve(int at, std::string& trailing) {
         const long hole = static_cast<long>(row.find('_'));
         const struct {
             char marble;
@@ -44,11 +49,27 @@ struct recorded_search {
             const char* label;
         } kinds[] = {
             {'B', -2, "Blue jump"}, {'R', 2, "Red jump"}, {'B', -1, "Blue roll"}, {'R', 1, "Red roll"}};
+        std::string skipping;
         bool moved = false;
-        for (const auto& kind : kinds) {
-            const long from = hole + kind.from;
-            if (from < 0 || from >= static_cast<long>(row.size()) || row[from] != kind.marble) continue;
-            if ((from - hole) % 2 == 0 && row[(from + hole) / 2] == kind.marble) continue;
+        for (int k = 0; k < 4; ++k) {
+            const auto& kind = kinds[k];
+            const long from = hole + kind.from, over = (from + hole) / 2;
+            const auto skip = [&](char why, long cell) {
+                skipping += std::to_string(k + 1) + why + std::to_string(cell + 1) + ' ';
+            };
+            if (from < 0 || from >= static_cast<long>(row.size())) {
+                skip('o', from);
+                continue;
+            }
+            if (row[from] != kind.marble) {
+                skip('m', from);
+                continue;
+            }
+            if ((from - hole) % 2 == 0 && row[over] == kind.marble) {
+                skip('j', over);
+                continue;
+            }
+            skipped.push_back(std::exchange(skipping, ""));
             moved = true;
             std::swap(row[from], row[hole]);
             log.push_back(std::to_string(log.size() + 1) + "." + kind.label + " (" +
@@ -57,14 +78,19 @@ struct recorded_search {
             const auto first = seen.emplace(row, child);
             positions.push_back({at, static_cast<engine::count>(log.size()), never, false,
                                  first.second ? -1 : first.first->second, positions[at].depth + 1});
-            if (solve(child)) return true;
+            std::string child_trailing;
+            if (solve(child, child_trailing)) return true;
+            skipped.push_back(child_trailing);
             std::swap(row[from], row[hole]);
             log.push_back(std::to_string(log.size() + 1) + ".Backtrack (" + std::to_string(hole + 1) + "," +
                           std::to_string(from + 1) + ")");
             positions[child].left = static_cast<engine::count>(log.size());
         }
         positions[at].dead_end = !moved;
-        return false;
+        trailing = skipping;
+        if (row != goal) return false;
+        skipped.push_back(skipping);
+        return true;
     }
 };
 
@@ -160,6 +186,63 @@ TEST(SearchTree, ALineThatCannotBeReadChangesNothing) {
         EXPECT_FALSE(t.add_line(text)) << text;
     EXPECT_EQ(t.lines_read(), 0u);
     EXPECT_TRUE(t.add_line("1.Blue roll (2,3)"));
+}
+
+// Each step rules out the kinds the recorded search skipped before it, for the same reason at the same
+// cell, and then moves, retreats or finds the goal as the log says.
+TEST(Explain, EveryStepRulesOutWhatTheRecordedSearchSkipped) {
+    const char why[] = {'o', 'm', 'j'};
+    for (int n = 1; n <= 5; ++n) {
+        SCOPED_TRACE("N = " + std::to_string(n));
+        const recorded_search r(n);
+        search_tree::tree t(n);
+        ASSERT_EQ(r.skipped.size(), r.log.size() + 1);
+        for (std::size_t k = 0; k <= r.log.size(); ++k) {
+            const std::string line = k < r.log.size() ? r.log[k] : "";
+            const search_tree::step_reasons reasons = search_tree::reasons_for_next_step(t, line);
+            std::string ruled;
+            for (const auto& each : reasons.ruled_out)
+                ruled += std::to_string(each.kind) + why[static_cast<int>(each.why)] +
+                         std::to_string(each.cell) + ' ';
+            ASSERT_EQ(ruled, r.skipped[k]) << "step " << k + 1 << ": " << line;
+            const auto outcome = line.empty() ? search_tree::step_reasons::goal
+                                 : line.find("Backtrack") != std::string::npos
+                                     ? search_tree::step_reasons::retreat
+                                     : search_tree::step_reasons::move;
+            ASSERT_EQ(reasons.outcome, outcome) << "step " << k + 1;
+            if (!line.empty()) t.add_line(line);
+        }
+    }
+}
+
+// The words of a first move, a move after kinds ruled out, a retreat from a dead end, a retreat from a
+// position whose moves came back, and the goal, for two marbles a side.
+TEST(Explain, StepsOfTwoASideInWords) {
+    const recorded_search r(2);
+    search_tree::tree t(2);
+    std::map<std::size_t, std::string> said;
+    for (std::size_t k = 0; k <= r.log.size(); ++k) {
+        said[k + 1] = search_tree::explain_next_step(t, k < r.log.size() ? r.log[k] : "");
+        if (k < r.log.size()) t.add_line(r.log[k]);
+    }
+    EXPECT_EQ(said[1],
+              "Step 1, depth 1: Blue roll (2,3): the blue marble on 2 rolls into the hole. Ruled out first: "
+              "Blue jump: no red marble on 2 to jump over; Red jump: no blue marble on 4 to jump over.");
+    EXPECT_EQ(said[4],
+              "Step 4, depth 4: Blue jump (1,3): the blue marble on 1 jumps the red marble on 2 into the "
+              "hole. It is the first kind tried here.");
+    EXPECT_EQ(said[6],
+              "Step 6, depth 5: Backtrack. From R _ B B R, no move is possible (Blue jump: no cell two left "
+              "of the hole; Red jump: no red marble on 4; Blue roll: no blue marble on 1; Red roll: no red "
+              "marble on 3) and it is not the goal: take back Red roll (2,1); the search goes on at depth 4 "
+              "with the next kind after Red roll.");
+    EXPECT_EQ(said[11],
+              "Step 11, depth 4: Backtrack. From B R R B _, Blue roll led back here and no later kind is "
+              "possible (Red roll: no cell right of the hole): take back Red jump (5,3); the search goes on "
+              "at depth 3 with the next kind after Red jump.");
+    EXPECT_EQ(said[19],
+              "Step 19: no move is possible and every red marble is left of the hole, every blue one right: "
+              "the goal, after 8 moves.");
 }
 
 }  // namespace

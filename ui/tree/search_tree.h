@@ -9,6 +9,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "engine/List.h"
 #include "engine/types.h"
 
 namespace search_tree {
@@ -91,6 +92,13 @@ public:
     std::string board_of(node_id id) const;
     // The track position of a node's hole, without its whole board.
     engine::cell hole_of(node_id id) const;
+    // The current node's board at a track position: 1 blue, -1 red, 0 the
+    // hole, and -9999 off the track; and its hole.
+    engine::small at_position(engine::cell p) const {
+        return p >= 1 && p < static_cast<engine::cell>(board_.size()) ? board_[static_cast<std::size_t>(p)]
+                                                                       : engine::missing;
+    }
+    engine::cell hole() const { return hole_; }
     // The node's next sibling, or no_node.
     node_id next_sibling(node_id id) const;
 
