@@ -65,6 +65,8 @@ private slots:
         QTRY_COMPARE(pg.langkah.ListCount(), 4u);
         QCOMPARE(tree.tree().current(), made_by_4);
         QTRY_COMPARE(tree.findChild<QLabel*>("counters")->text().left(13), QString("Step 4 of 19,"));
+        QCOMPARE(tree.findChild<QLabel*>("explanation")->text().left(37),
+                 QString("Step 4, depth 4: Blue jump (1,3): the"));
         // Up to the parent, made by line 3, and Enter.
         QTest::keyClick(&canvas, Qt::Key_Up);
         QTest::keyClick(&canvas, Qt::Key_Return);

@@ -232,12 +232,12 @@ TEST(Explain, StepsOfTwoASideInWords) {
               "Step 4, depth 4: Blue jump (1,3): the blue marble on 1 jumps the red marble on 2 into the "
               "hole. It is the first kind tried here.");
     EXPECT_EQ(said[6],
-              "Step 6, depth 5: Backtrack. From R _ B B R, no move is possible (Blue jump: no cell two left "
+              "Step 6: Backtrack. From R _ B B R, no move is possible (Blue jump: no cell two left "
               "of the hole; Red jump: no red marble on 4; Blue roll: no blue marble on 1; Red roll: no red "
               "marble on 3) and it is not the goal: take back Red roll (2,1); the search goes on at depth 4 "
               "with the next kind after Red roll.");
     EXPECT_EQ(said[11],
-              "Step 11, depth 4: Backtrack. From B R R B _, Blue roll led back here and no later kind is "
+              "Step 11: Backtrack. From B R R B _, Blue roll led back here and no later kind is "
               "possible (Red roll: no cell right of the hole): take back Red jump (5,3); the search goes on "
               "at depth 3 with the next kind after Red jump.");
     EXPECT_EQ(said[19],

@@ -22,6 +22,8 @@
 #include <cmath>
 #include <utility>
 
+#include "ui/tree/explain.h"
+
 namespace qt_host {
 
 using search_tree::no_node;
@@ -251,6 +253,10 @@ tree_window::tree_window(search_view::playground& run, QWidget* parent)
     counters_->setObjectName(QStringLiteral("counters"));
     counters_->setAccessibleName(QStringLiteral("Counters"));
     counters_->setWordWrap(true);
+    explanation_ = new QLabel(this);
+    explanation_->setObjectName(QStringLiteral("explanation"));
+    explanation_->setAccessibleName(QStringLiteral("Why this step"));
+    explanation_->setWordWrap(true);
 
     auto* buttons = new QHBoxLayout;
     const auto button = [&](const QString& text, const QString& tip, auto action) {
@@ -271,6 +277,7 @@ tree_window::tree_window(search_view::playground& run, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(buttons);
     layout->addWidget(canvas_, 1);
+    layout->addWidget(explanation_);
     layout->addWidget(counters_);
 
     const auto shortcut = [this](const QKeySequence& keys, auto action) {
@@ -338,6 +345,24 @@ void tree_window::refresh() {
     refresh_pending_ = false;
     canvas_->tree_changed();
     counters_->setText(counters_text());
+    explanation_->setText(QString::fromStdString(why_last_step()));
+}
+
+// The step the run stands after, and why the search took it: read from the
+// tree as it was before that step, which it is for a moment again.
+std::string tree_window::why_last_step() {
+    if (tree_.goal_reached()) {
+        tree_.reach_goal(false);
+        std::string why = search_tree::explain_next_step(tree_, {});
+        tree_.reach_goal(true);
+        return why;
+    }
+    if (!run_ || tree_.lines_read() == 0) return "Step 0: the start position; the search has not moved yet.";
+    const std::string line = run_->langkah.List(tree_.lines_read() - 1);
+    tree_.remove_last_line();
+    std::string why = search_tree::explain_next_step(tree_, line);
+    tree_.add_line(line);
+    return why;
 }
 
 // A node brings the playground to the step that made it, as its line of "All Moves" would.

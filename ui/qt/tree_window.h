@@ -5,6 +5,7 @@
 #include <QElapsedTimer>
 #include <QPointer>
 #include <QWidget>
+#include <string>
 
 #include "ui/playground/playground.h"
 #include "ui/qt/tree_picture.h"
@@ -80,6 +81,7 @@ protected:
 private:
     void steps_changed() override;
     void refresh();
+    std::string why_last_step();
     tree_marks marks() const;
     void go_to(search_tree::node_id id);
     void ask_and_save();
@@ -91,6 +93,7 @@ private:
     bool refresh_pending_ = false;
     tree_canvas* canvas_;
     QLabel* counters_;
+    QLabel* explanation_;
 };
 
 }  // namespace qt_host

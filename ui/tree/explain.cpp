@@ -106,9 +106,8 @@ std::string explain_next_step(const tree& t, std::string_view next_line) {
             why += before + ", the last kind, led back here";
         else
             why += before + " led back here and no later kind is possible (" + reasons(r.ruled_out) + ")";
-        return step + ", depth " + std::to_string(here.depth) + ": Backtrack. " + why + ": take back " +
-               taken_back + "; the search goes on at depth " + std::to_string(here.depth - 1) +
-               " with the next kind after " + kind_name(r.kind) + ".";
+        return step + ": Backtrack. " + why + ": take back " + taken_back + "; the search goes on at depth " +
+               std::to_string(here.depth - 1) + " with the next kind after " + kind_name(r.kind) + ".";
     }
     const auto line = engine::read_log_line(next_line);
     const engine::move_geometry& g = engine::geometry_of(r.kind);
