@@ -234,12 +234,12 @@ TEST(Explain, StepsOfTwoASideInWords) {
     EXPECT_EQ(said[6],
               "Step 6: Backtrack. From R _ B B R, no move is possible (Blue jump: no cell two left "
               "of the hole; Red jump: no red marble on 4; Blue roll: no blue marble on 1; Red roll: no red "
-              "marble on 3) and it is not the goal: take back Red roll (2,1); the search goes on at depth 4 "
-              "with the next kind after Red roll.");
+              "marble on 3) and it is not the goal: take back Red roll (2,1) and try the kinds after it at "
+              "depth 4.");
     EXPECT_EQ(said[11],
               "Step 11: Backtrack. From B R R B _, Blue roll led back here and no later kind is "
-              "possible (Red roll: no cell right of the hole): take back Red jump (5,3); the search goes on "
-              "at depth 3 with the next kind after Red jump.");
+              "possible (Red roll: no cell right of the hole): take back Red jump (5,3) and try the kinds "
+              "after it at depth 3.");
     EXPECT_EQ(said[19],
               "Step 19: no move is possible and every red marble is left of the hole, every blue one right: "
               "the goal, after 8 moves.");

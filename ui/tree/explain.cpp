@@ -21,16 +21,22 @@ std::string kind_name(small kind) {
 
 const char* colour_name(small colour) { return colour == engine::blue ? "blue" : "red"; }
 
-// Why a kind cannot be played on the current board, or nothing when it can.
-std::optional<kind_tried> rule_out(const tree& t, small kind) {
+// Why a kind cannot be played on a board, or nothing when it can.
+std::optional<kind_tried> rule_out(const position& here, small kind) {
     const engine::move_geometry& g = engine::geometry_of(kind);
-    const cell from = t.hole() - g.direction * g.distance;
-    if (t.at_position(from) == engine::missing) return kind_tried{kind, ruled_out::off_the_track, from};
-    if (t.at_position(from) != g.colour) return kind_tried{kind, ruled_out::no_marble, from};
-    const cell over = t.hole() - g.direction;
-    if (g.distance == 2 && t.at_position(over) != -g.colour)
-        return kind_tried{kind, ruled_out::nothing_to_jump, over};
+    const cell from = here.hole - g.direction * g.distance;
+    if (here.at(from) == engine::missing) return kind_tried{kind, ruled_out::off_the_track, from};
+    if (here.at(from) != g.colour) return kind_tried{kind, ruled_out::no_marble, from};
+    const cell over = here.hole - g.direction;
+    if (g.distance == 2 && here.at(over) != -g.colour) return kind_tried{kind, ruled_out::nothing_to_jump, over};
     return std::nullopt;
+}
+
+bool is_goal(const position& here) {
+    for (cell p = 1; p <= here.cells; ++p)
+        if (here.at(p) != (p < here.hole ? engine::red : p > here.hole ? engine::blue : engine::empty_cell))
+            return false;
+    return true;
 }
 
 std::string reason(const kind_tried& k) {
@@ -66,6 +72,20 @@ std::string board_words(const tree& t) {
 
 }  // namespace
 
+std::string name_of(next_step step) {
+    switch (step) {
+    case next_step::backtrack: return "Backtrack";
+    case next_step::goal: return "Goal";
+    default: return kind_name(static_cast<small>(step));
+    }
+}
+
+next_step next_step_from(const position& here, small tried) {
+    for (small k = static_cast<small>(tried + 1); k <= engine::red_roll; ++k)
+        if (!rule_out(here, k)) return static_cast<next_step>(k);
+    return is_goal(here) ? next_step::goal : next_step::backtrack;
+}
+
 step_reasons reasons_for_next_step(const tree& t, std::string_view next_line) {
     step_reasons r{};
     const node& here = t.at(t.current());
@@ -81,7 +101,7 @@ step_reasons reasons_for_next_step(const tree& t, std::string_view next_line) {
         r.kind = line ? here.kind : 0;
     }
     for (small k = static_cast<small>(r.tried_before + 1); k <= last; ++k)
-        if (const auto why = rule_out(t, k)) r.ruled_out.push_back(*why);
+        if (const auto why = rule_out(t.current_position(), k)) r.ruled_out.push_back(*why);
     return r;
 }
 
@@ -106,8 +126,8 @@ std::string explain_next_step(const tree& t, std::string_view next_line) {
             why += before + ", the last kind, led back here";
         else
             why += before + " led back here and no later kind is possible (" + reasons(r.ruled_out) + ")";
-        return step + ": Backtrack. " + why + ": take back " + taken_back + "; the search goes on at depth " +
-               std::to_string(here.depth - 1) + " with the next kind after " + kind_name(r.kind) + ".";
+        return step + ": Backtrack. " + why + ": take back " + taken_back + " and try the kinds after it at depth " +
+               std::to_string(here.depth - 1) + ".";
     }
     const auto line = engine::read_log_line(next_line);
     const engine::move_geometry& g = engine::geometry_of(r.kind);

@@ -29,6 +29,19 @@ struct step_reasons {
     engine::small tried_before = 0;  // the last kind tried at this node at an earlier step, 0 for none
 };
 
+// What the search can do next, as a learner names it: a move of one of the
+// four kinds, a Backtrack, or the goal.
+enum class next_step : engine::small { blue_jump = 1, red_jump, blue_roll, red_roll, backtrack, goal };
+inline constexpr int next_step_count = 6;
+// "Blue jump", "Red jump", "Blue roll", "Red roll", "Backtrack", "Goal".
+std::string name_of(next_step step);
+
+// The step the search takes at `here` when `tried` is the last kind it
+// has tried there (0 for none): the first later kind the move test allows;
+// with none left, the goal if every red marble is left of the hole and
+// every blue one right, else a Backtrack.
+next_step next_step_from(const position& here, engine::small tried);
+
 // The step that follows the tree's lines: `next_line` is the log line it
 // writes, or empty for the goal.
 step_reasons reasons_for_next_step(const tree& t, std::string_view next_line);

@@ -11,6 +11,7 @@
 
 #include "engine/List.h"
 #include "engine/types.h"
+#include "ui/tree/position.h"
 
 namespace search_tree {
 
@@ -92,13 +93,11 @@ public:
     std::string board_of(node_id id) const;
     // The track position of a node's hole, without its whole board.
     engine::cell hole_of(node_id id) const;
-    // The current node's board at a track position: 1 blue, -1 red, 0 the
-    // hole, and -9999 off the track; and its hole.
-    engine::small at_position(engine::cell p) const {
-        return p >= 1 && p < static_cast<engine::cell>(board_.size()) ? board_[static_cast<std::size_t>(p)]
-                                                                       : engine::missing;
-    }
+    // The current node's board, and its hole's track position.
     engine::cell hole() const { return hole_; }
+    position current_position() const {
+        return {board_.data() + 1, static_cast<engine::cell>(board_.size()) - 1, hole_};
+    }
     // The node's next sibling, or no_node.
     node_id next_sibling(node_id id) const;
 
