@@ -199,7 +199,7 @@ TEST(Timeline, TheMenuOffersWhatActsAndStepsGoBothWays) {
             std::string offered;
             for (const auto& each : pg.context_menu())
                 if (each.enabled()) offered += (offered.empty() ? "" : ", ") + each.text;
-            EXPECT_EQ(offered, row.offered + ", Search tree");  // the tree opens in every state
+            EXPECT_EQ(offered, row.offered + ", Search tree, Predict each step");  // in every state
             // The entry does what its key does (Enter on "All Moves" what a double-click does), at once and
             // in what runs on from there; one not offered does nothing, though its key (Space) may act.
             const auto& gesture = pg.context_menu().at(entry);

@@ -74,12 +74,14 @@ public:
     }
 
     // An entry of the window's context menu: its words, the key that does
-    // the same (shown beside it), whether it can act now, and what it does.
+    // the same (shown beside it), whether it can act now, and what it does;
+    // an entry that turns a mode on and off also says whether it is on.
     struct menu_entry {
         std::string text;
         std::string keys;
         std::function<bool()> enabled;
         std::function<void()> action;
+        std::function<bool()> checked = {};
     };
     const std::vector<menu_entry>& context_menu() const { return context_menu_; }
     void add_menu_entry(menu_entry entry) { context_menu_.push_back(std::move(entry)); }

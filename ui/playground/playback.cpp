@@ -4,6 +4,7 @@
 namespace search_view {
 
 void playground::loop_utama_Timer() {
+    if (holds_for_prediction()) return hold_for_prediction();
     state_.search_step(*this);
     tell_steps_changed();
 }
@@ -26,6 +27,7 @@ void playground::play_Click() {
 // shows at once that it was taken; the marble finishes its movement, and
 // its last frame leaves the search timer off and enters the pause.
 void playground::pause_Click() {
+    held_ = false;
     loop_utama.Enabled(false);
     pause.Picture(ports_.pictures.load("pauseclick.jpg"));
     if (Timer1.Enabled())
@@ -40,6 +42,7 @@ void playground::enter_paused() {
 }
 
 void playground::resume1_Click() {
+    held_ = false;
     loop_utama.Enabled(true);
     resume1.Picture(ports_.pictures.load("resumeclick.jpg"));
     pause.Picture(ports_.pictures.load("pause.jpg"));

@@ -57,6 +57,9 @@ playground::playground(const playground_ports& ports, engine::modul_tiroka& stat
     bind_key(".", [this] { step_key(); });
     bind_key(",", [this] { step_back_key(); });
     bind_key("T", [this] { ports_.views.show_search_tree(*this); });
+    bind_key("P", [this] { predict_steps(!predicting_); });
+    for (int key = 1; key <= search_tree::next_step_count; ++key)
+        bind_key(std::to_string(key), [this, key] { answer(static_cast<search_tree::next_step>(key)); });
     langkah.DblClick = [this] { go_to_line(static_cast<std::size_t>(langkah.ListIndex() + 1)); };
     Effi.DblClick = [this] { go_to_path_line(static_cast<std::size_t>(Effi.ListIndex() + 1)); };
     declare_context_menu();
@@ -88,6 +91,8 @@ void playground::declare_context_menu() {
     add_menu_entry({"Reset", "Ctrl+R", [this] { return reset.Enabled(); }, [this] { reset.user_click(); }});
     add_menu_entry(
         {"Search tree", "T", [] { return true; }, [this] { ports_.views.show_search_tree(*this); }});
+    add_menu_entry({"Predict each step", "P", [] { return true; }, [this] { predict_steps(!predicting_); },
+                    [this] { return predicting_; }});
 }
 
 }  // namespace search_view

@@ -11,6 +11,7 @@
 #include "ui/form/list_box.h"
 #include "ui/form/listener_slot.h"
 #include "ui/form/ports.h"
+#include "ui/playground/prediction.h"
 #include "ui/time/timer.h"
 
 namespace search_view {
@@ -30,10 +31,14 @@ public:
     virtual ~run_views() = default;
     // Shows the search tree of this playground's run, opening its window if need be.
     virtual void show_search_tree(playground& run) = 0;
+    // Opens the search tree's window where it is closed, leaving the focus
+    // where it is: the learner is asked there.
+    virtual void keep_search_tree_open(playground& run) = 0;
 };
 
 // Told whenever the run has taken a step or taken steps back, the goal
-// included: a view of the run at step k follows it.
+// included, and when a prediction is asked for or given: a view of the run
+// at step k follows it.
 class step_listener {
 public:
     virtual ~step_listener() = default;
@@ -128,6 +133,20 @@ public:
     bool can_go_to_line(std::size_t line) const;
     bool can_go_to_step(engine::count step) const;
 
+    // Predictions. While the mode is on, the search holds before each step
+    // it would take on its own (as if paused) and asks what it does next;
+    // an answer plays that step: the run goes on if it was held, and
+    // otherwise the step plays alone, as after ".". A step of "." is not
+    // asked for. With the mode off the run is as it always was.
+    void predict_steps(bool on);
+    bool predicting() const { return predicting_; }
+    // The run stands before a step that can be predicted now.
+    bool asking() const;
+    void answer(search_tree::next_step guess);
+    const score_card& score() const { return score_; }
+    // What the search does at its next step, read off its board and stack.
+    search_tree::next_step next_step() const;
+
     run_state state() const { return run_; }
     int ball_count() const { return state_.ball_count; }
     // The search has found the goal: from the message on.
@@ -150,6 +169,9 @@ private:
     void rewind_to(engine::count step);
     void show_current_lines();
     void tell_steps_changed();
+    // The search timer's tick finds a step nobody predicted yet.
+    bool holds_for_prediction() const;
+    void hold_for_prediction();
 
     void frame(engine::small kind, bool taken_back);
     void roll_frame(marbles& colour_array, int d, bool taken_back);
@@ -182,6 +204,11 @@ private:
     // The success message is up: the goal is found, the run not yet finished.
     bool announcing_goal_ = false;
     ui::listener_slot<step_listener> steps_listener_;
+    bool predicting_ = false;
+    // The search was running when it held for a prediction: the answer lets it go on.
+    bool held_ = false;
+    engine::count answered_step_ = 0;  // the step the last answer lets through
+    score_card score_;
 };
 
 }  // namespace search_view

@@ -73,6 +73,8 @@ engine::count playground::steps_taken() const { return state_.log_count + (state
 // and the marbles change once at the end, and the window shows the state
 // after `step` as a pause there would.
 void playground::rewind_to(engine::count step) {
+    held_ = false;
+    answered_step_ = 0;
     rewind_recorder rewind(*this, langkah.ListCount(), Effi.ListCount());
     for (engine::count k = steps_taken(); k > step; --k) state_.step_back(rewind);
 

@@ -32,6 +32,7 @@ public:
     std::vector<std::string> files_read;  // every picture file name asked for
     int beeps = 0;
     int search_trees_shown = 0;
+    int search_trees_kept_open = 0;
     std::map<std::string, ui::picture> picture_answers;  // by file name
     std::function<void(const std::string&)> on_message;  // called while the box is open
 
@@ -57,6 +58,7 @@ private:
     void beep() override { ++beeps; }
     ui::picture load(const std::string& file_name) override;
     void show_search_tree(search_view::playground&) override { ++search_trees_shown; }
+    void keep_search_tree_open(search_view::playground&) override { ++search_trees_kept_open; }
     void show(ui::form&) override {}
     void close(ui::form&) override {}
 };
