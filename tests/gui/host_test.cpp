@@ -166,17 +166,20 @@ private slots:
         auto offered = next_menu(4);  // Step back
         QTest::keyClick(slider, Qt::Key_Menu);
         QCOMPARE(*offered, (QStringList{"Resume Space", "Step .", "Step back ,",
-                                        "Go to the selected line Enter", "Reset Ctrl+R", "Search tree T"}));
+                                        "Go to the selected line Enter", "Reset Ctrl+R", "Search tree T",
+                                        "Predict each step P"}));
         QCOMPARE(langkah->model()->rowCount(), 0);
         QTRY_VERIFY(slider->hasFocus());
         offered = next_menu(-1);
         QTest::keyClick(slider, Qt::Key_F10, Qt::ShiftModifier);
-        QCOMPARE(*offered, (QStringList{"Resume Space", "Step .", "Reset Ctrl+R", "Search tree T"}));
+        QCOMPARE(*offered, (QStringList{"Resume Space", "Step .", "Reset Ctrl+R", "Search tree T",
+                                        "Predict each step P"}));
         offered = next_menu(-1);
         QWidget* track = h.window()->view().viewport();
         QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(5, 5), track->mapToGlobal(QPoint(5, 5)));
         QApplication::sendEvent(track, &click);
-        QCOMPARE(*offered, (QStringList{"Resume Space", "Step .", "Reset Ctrl+R", "Search tree T"}));
+        QCOMPARE(*offered, (QStringList{"Resume Space", "Step .", "Reset Ctrl+R", "Search tree T",
+                                        "Predict each step P"}));
         QTRY_VERIFY(slider->hasFocus());
 
         // A double-click on a line of "All Moves", or Enter on it, goes back to its step.

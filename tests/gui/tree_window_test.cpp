@@ -1,5 +1,6 @@
 // The search-tree window on screen: it opens beside the run, follows it, leads back into it, and exports.
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QImageReader>
 #include <QLabel>
@@ -85,6 +86,49 @@ private slots:
         QTRY_VERIFY(!h.search_tree());
         QCOMPARE(h.window()->grab().toImage().size(), playground_before.size());
         QCOMPARE(pg.langkah.ListCount(), 3u);
+    }
+
+    // P on the playground turns predictions on and opens the tree, where the question is read out; the
+    // keys 1 to 6 answer in either window, each answer marked and scored; P in the tree turns it off, and
+    // the run goes on to the goal.
+    void predictions_by_keys() {
+        host h;
+        h.start();
+        QVERIFY(QTest::qWaitForWindowExposed(h.window()));
+        QTest::keyClicks(h.window()->findChild<QLineEdit*>("txtJmlBola"), "2\r");
+        QTRY_VERIFY(h.app().playground() != nullptr);
+        QVERIFY(QTest::qWaitForWindowExposed(h.window()));
+        search_view::playground& pg = *h.app().playground();
+        auto* slider = h.window()->findChild<QSlider*>("Kecepatan");
+        QTRY_VERIFY(slider->hasFocus());
+        slider->setValue(1000);
+
+        QTest::keyClick(slider, Qt::Key_P);
+        QTRY_VERIFY(h.search_tree() && h.search_tree()->isVisible());
+        qt_host::tree_window& tree = *h.search_tree();
+        auto* question = tree.findChild<QLabel*>("question");
+        QTRY_VERIFY(question->isVisible());
+        QCOMPARE(question->text(), QString("What does the search do next?"));
+        const QAccessibleInterface* read_out = QAccessible::queryAccessibleInterface(question);
+        QCOMPARE(read_out->text(QAccessible::Name), question->text());
+        QVERIFY(!read_out->state().invisible);
+        const auto verdict = [&] { return tree.findChild<QLabel*>("verdict")->text(); };
+
+        QTest::keyClick(slider, Qt::Key_3);  // Blue roll starts the run, rightly
+        QTRY_VERIFY(pg.langkah.ListCount() == 1 && pg.asking());
+        QTRY_COMPARE(verdict(), QString("Step 1: right, Blue roll."));
+        tree.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&tree));
+        QTest::keyClick(&tree.canvas(), Qt::Key_1);  // Blue jump, where the search plays Red jump
+        QTRY_VERIFY(pg.langkah.ListCount() == 2 && pg.asking());
+        QTRY_COMPARE(verdict(), QString("Step 2: not Blue jump but Red jump."));
+        QTRY_VERIFY(tree.findChild<QLabel*>("counters")->text().startsWith("1 of 2 right. Step 2,"));
+
+        message_box_answer answer;
+        QTest::keyClick(&tree.canvas(), Qt::Key_P);
+        QTRY_VERIFY(!question->isVisible());
+        QTRY_COMPARE_WITH_TIMEOUT(answer.text, QString("Banyak langkah = 8"), 20000);
+        QVERIFY(!tree.findChild<QLabel*>("counters")->text().contains("right"));
     }
 };
 

@@ -44,7 +44,8 @@ form_window::form_window(ui::form& model, pictures& faces, std::function<void()>
     for (const auto& binding : model.key_bindings()) {
         auto* shortcut = new QShortcut(key_sequence(binding.keys), this);
         shortcut->setAutoRepeat(false);
-        shortcut->setContext(Qt::ApplicationShortcut);  // one window is open at a time
+        // The run's keys act in its search-tree window too.
+        shortcut->setContext(Qt::ApplicationShortcut);
         connect(shortcut, &QShortcut::activated, this, [this, &binding] {
             if (model_) binding.action();
         });
@@ -114,6 +115,8 @@ void form_window::show_context_menu(const QPoint& at) {
         action->setShortcut(key_sequence(entry.keys));
         action->setShortcutContext(Qt::WidgetShortcut);
         action->setEnabled(entry.enabled());
+        action->setCheckable(bool(entry.checked));
+        action->setChecked(entry.checked && entry.checked());
         connect(action, &QAction::triggered, this, [this, &entry] {
             if (model_) entry.action();
         });
@@ -193,7 +196,8 @@ void host::show(const std::string& text) {
 void host::beep() { QApplication::beep(); }
 
 // One tree window a playground; it opens beside the playground where the screen has room.
-void host::show_search_tree(search_view::playground& run) {
+// One tree window, for the open playground, placed beside it where the screen allows.
+tree_window& host::tree_window_of(search_view::playground& run) {
     if (!tree_ || tree_of_ != &run) {
         if (tree_) tree_->close_for_program();
         tree_ = new tree_window(run);
@@ -206,9 +210,21 @@ void host::show_search_tree(search_view::playground& run) {
             if (room.contains(place)) tree_->move(place.topLeft());
         }
     }
-    tree_->show();
-    tree_->raise();
-    tree_->activateWindow();
+    return *tree_;
+}
+
+void host::show_search_tree(search_view::playground& run) {
+    tree_window& tree = tree_window_of(run);
+    tree.show();
+    tree.raise();
+    tree.activateWindow();
+}
+
+void host::keep_search_tree_open(search_view::playground& run) {
+    tree_window& tree = tree_window_of(run);
+    if (tree.isVisible()) return;
+    tree.setAttribute(Qt::WA_ShowWithoutActivating);
+    tree.show();
 }
 
 }  // namespace qt_host

@@ -62,6 +62,8 @@ private:
     void show(const std::string& text) override;
     void beep() override;
     void show_search_tree(search_view::playground& run) override;
+    void keep_search_tree_open(search_view::playground& run) override;
+    tree_window& tree_window_of(search_view::playground& run);
 
     // The program is destroyed first: closing its window on the way out
     // still finds the scheduler, the pictures and the window map.

@@ -5,6 +5,7 @@
 #include <QClipboard>
 #include <QFileDialog>
 #include <QGuiApplication>
+#include <QAccessible>
 #include <QHBoxLayout>
 #include <QHelpEvent>
 #include <QImage>
@@ -273,10 +274,20 @@ tree_window::tree_window(search_view::playground& run, QWidget* parent)
            [this] { ask_and_save(); });
     button(QStringLiteral("&Copy"), QStringLiteral("The view as a picture"),
            [this] { QGuiApplication::clipboard()->setImage(canvas_->picture_of_view()); });
+    predict_ = new QPushButton(QStringLiteral("Predict each step"), this);
+    predict_->setObjectName(QStringLiteral("predict"));
+    predict_->setCheckable(true);
+    predict_->setToolTip(QStringLiteral("Before each step, say what the search does next (P)"));
+    predict_->setAccessibleName(predict_->text());
+    connect(predict_, &QPushButton::clicked, this, [this](bool on) {
+        if (run_) run_->predict_steps(on);
+    });
+    buttons->addWidget(predict_);
     buttons->addStretch();
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(buttons);
     layout->addWidget(canvas_, 1);
+    build_prediction_panel(*layout);
     layout->addWidget(explanation_);
     layout->addWidget(counters_);
 
@@ -289,7 +300,7 @@ tree_window::tree_window(search_view::playground& run, QWidget* parent)
     shortcut(QKeySequence::ZoomOut, [this] { canvas_->zoom_by(0.8); });
     connect(canvas_, &tree_canvas::chosen, this, [this](node_id id) { go_to(id); });
 
-    resize(640, 480);
+    resize(960, 540);
     run.listen_to_steps(*this);
     steps_changed();
     refresh();
@@ -346,6 +357,71 @@ void tree_window::refresh() {
     canvas_->tree_changed();
     counters_->setText(counters_text());
     explanation_->setText(QString::fromStdString(why_last_step()));
+    show_prediction();
+}
+
+// The question, with a button for each answer, and the verdict on the last
+// answer; shown only while the learner predicts. The playground's keys, P
+// and 1 to 6 among them, act in this window too.
+void tree_window::build_prediction_panel(QVBoxLayout& layout) {
+    prediction_ = new QWidget(this);
+    prediction_->setObjectName(QStringLiteral("prediction"));
+    auto* rows = new QVBoxLayout(prediction_);
+    rows->setContentsMargins(0, 0, 0, 0);
+    auto* answers = new QHBoxLayout;
+    question_ = new QLabel(QStringLiteral("What does the search do next?"), prediction_);
+    question_->setObjectName(QStringLiteral("question"));
+    question_->setAccessibleName(question_->text());
+    answers->addWidget(question_);
+    for (int key = 1; key <= search_tree::next_step_count; ++key) {
+        const auto step = static_cast<search_tree::next_step>(key);
+        const QString name = QString::fromStdString(search_tree::name_of(step));
+        auto* b = new QPushButton(QStringLiteral("%1 %2").arg(key).arg(name), prediction_);
+        b->setAccessibleName(name);
+        b->setToolTip(QStringLiteral("Key %1").arg(key));
+        b->setFocusPolicy(Qt::TabFocus);
+        connect(b, &QPushButton::clicked, this, [this, step] {
+            if (run_) run_->answer(step);
+        });
+        answers->addWidget(b);
+        answers_ << b;
+    }
+    answers->addStretch();
+    rows->addLayout(answers);
+    verdict_ = new QLabel(prediction_);
+    verdict_->setObjectName(QStringLiteral("verdict"));
+    verdict_->setAccessibleName(QStringLiteral("Your prediction"));
+    verdict_->setWordWrap(true);
+    rows->addWidget(verdict_);
+    prediction_->hide();
+    layout.addWidget(prediction_);
+}
+
+void tree_window::show_prediction() {
+    const bool on = run_ && run_->predicting();
+    predict_->setChecked(on);
+    prediction_->setVisible(on);
+    const bool asking = on && run_->asking();
+    for (QPushButton* b : std::as_const(answers_)) b->setEnabled(asking);
+    verdict_->setText(verdict_text());
+    // A new question is read out at once.
+    if (asking && !std::exchange(was_asking_, true)) {
+        QAccessibleEvent alert(question_, QAccessible::Alert);
+        QAccessible::updateAccessibility(&alert);
+    }
+    was_asking_ = asking;
+}
+
+QString tree_window::verdict_text() const {
+    if (!run_) return {};
+    const auto& last = run_->score().last();
+    if (!last) return QString();
+    const QString right = QString::fromStdString(search_tree::name_of(last->right));
+    return last->is_right()
+               ? QStringLiteral("Step %1: right, %2.").arg(last->step).arg(right)
+               : QStringLiteral("Step %1: not %2 but %3.")
+                     .arg(last->step)
+                     .arg(QString::fromStdString(search_tree::name_of(last->given)), right);
 }
 
 // The step the run stands after, and why the search took it: read from the
@@ -378,6 +454,8 @@ QString tree_window::counters_text() const {
     };
     QString text = QStringLiteral("Step %1").arg(c.steps);
     if (total_steps_ >= 0) text += QStringLiteral(" of %1").arg(total_steps_);
+    if (run_ && run_->predicting())
+        text = QStringLiteral("%1 of %2 right. ").arg(run_->score().right()).arg(run_->score().answered()) + text;
     return text + QStringLiteral(", depth %1: ").arg(c.depth) +
            counted(static_cast<engine::count>(c.positions), "position", "positions") +
            QStringLiteral(" visited, ") +

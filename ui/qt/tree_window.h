@@ -12,6 +12,8 @@
 #include "ui/tree/search_tree.h"
 
 class QLabel;
+class QPushButton;
+class QVBoxLayout;
 
 namespace qt_host {
 
@@ -86,6 +88,9 @@ private:
     void go_to(search_tree::node_id id);
     void ask_and_save();
     QString counters_text() const;
+    void build_prediction_panel(QVBoxLayout& layout);
+    void show_prediction();
+    QString verdict_text() const;
 
     search_view::playground* run_;
     search_tree::tree tree_;
@@ -94,6 +99,12 @@ private:
     tree_canvas* canvas_;
     QLabel* counters_;
     QLabel* explanation_;
+    QPushButton* predict_;
+    QWidget* prediction_;  // the question, the answers and the last verdict
+    QLabel* question_;
+    QList<QPushButton*> answers_;
+    QLabel* verdict_;
+    bool was_asking_ = false;
 };
 
 }  // namespace qt_host
