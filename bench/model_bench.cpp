@@ -218,6 +218,19 @@ void search_step_on_the_stack(benchmark::State& state) {
 }
 BENCHMARK(search_step_on_the_stack)->Arg(5)->Arg(400)->Arg(40000);
 
+// The answer to "what does the search do next?" at the first question of a run,
+// read off the board and the stack, on the smallest and the largest track.
+void predict_next_step(benchmark::State& state) {
+    program::headless_session session;
+    session.open_playground(static_cast<int>(state.range(0)));
+    auto& pg = session.playground();
+    pg.predict_steps(true);
+    pg.play.user_click();
+    if (!session.clock.run_until([&] { return pg.asking(); }, INT64_MAX)) state.SkipWithError("never asked");
+    for (auto _ : state) benchmark::DoNotOptimize(pg.next_step());
+}
+BENCHMARK(predict_next_step)->Arg(1)->Arg(31999);
+
 // Ten million move-log lines, formatted as the search writes them, appended
 // to a list box; the heap it holds afterwards, per line.
 void append_ten_million_lines(benchmark::State& state) {

@@ -403,7 +403,11 @@ void tree_window::show_prediction() {
     prediction_->setVisible(on);
     const bool asking = on && run_->asking();
     for (QPushButton* b : std::as_const(answers_)) b->setEnabled(asking);
+    question_->setText(on && run_->goal_reached() ? QStringLiteral("The search has found the goal.")
+                                                  : QStringLiteral("What does the search do next?"));
+    question_->setAccessibleName(question_->text());
     verdict_->setText(verdict_text());
+    verdict_->setVisible(!verdict_->text().isEmpty());
     // A new question is read out at once.
     if (asking && !std::exchange(was_asking_, true)) {
         QAccessibleEvent alert(question_, QAccessible::Alert);
