@@ -16,6 +16,19 @@
 
 using qt_host::host;
 
+// The playground for N = 2, its slider focused and at the top speed.
+bool open_playground_of_two(host& h) {
+    h.start();
+    if (!QTest::qWaitForWindowExposed(h.window())) return false;
+    QTest::keyClicks(h.window()->findChild<QLineEdit*>("txtJmlBola"), "2\r");
+    if (!QTest::qWaitFor([&] { return h.app().playground() != nullptr; })) return false;
+    if (!QTest::qWaitForWindowExposed(h.window())) return false;
+    auto* slider = h.window()->findChild<QSlider*>("Kecepatan");
+    if (!QTest::qWaitFor([&] { return slider->hasFocus(); })) return false;
+    slider->setValue(1000);
+    return true;
+}
+
 class tree_window_test : public QObject {
     Q_OBJECT
 
@@ -27,15 +40,9 @@ private slots:
     // back to the step that made it; Esc closes the window; the whole tree is saved as PNG and SVG.
     void the_tree_follows_the_run_and_leads_back_into_it() {
         host h;
-        h.start();
-        QVERIFY(QTest::qWaitForWindowExposed(h.window()));
-        QTest::keyClicks(h.window()->findChild<QLineEdit*>("txtJmlBola"), "2\r");
-        QTRY_VERIFY(h.app().playground() != nullptr);
-        QVERIFY(QTest::qWaitForWindowExposed(h.window()));
+        QVERIFY(open_playground_of_two(h));
         search_view::playground& pg = *h.app().playground();
         auto* slider = h.window()->findChild<QSlider*>("Kecepatan");
-        QTRY_VERIFY(slider->hasFocus());
-        slider->setValue(1000);
         const QImage playground_before = h.window()->grab().toImage();
 
         QTest::keyClick(slider, Qt::Key_T);
@@ -93,15 +100,9 @@ private slots:
     // the run goes on to the goal.
     void predictions_by_keys() {
         host h;
-        h.start();
-        QVERIFY(QTest::qWaitForWindowExposed(h.window()));
-        QTest::keyClicks(h.window()->findChild<QLineEdit*>("txtJmlBola"), "2\r");
-        QTRY_VERIFY(h.app().playground() != nullptr);
-        QVERIFY(QTest::qWaitForWindowExposed(h.window()));
+        QVERIFY(open_playground_of_two(h));
         search_view::playground& pg = *h.app().playground();
         auto* slider = h.window()->findChild<QSlider*>("Kecepatan");
-        QTRY_VERIFY(slider->hasFocus());
-        slider->setValue(1000);
 
         QTest::keyClick(slider, Qt::Key_P);
         QTRY_VERIFY(h.search_tree() && h.search_tree()->isVisible());
