@@ -96,8 +96,8 @@ private slots:
     }
 
     // P on the playground turns predictions on and opens the tree, where the question is read out; the
-    // keys 1 to 6 answer in either window, each answer marked and scored; P in the tree turns it off, and
-    // the run goes on to the goal.
+    // keys 1 to 6 answer in either window, each answer marked and scored, and "." too brings the next
+    // question; P in the tree turns it off, and Space runs on to the goal.
     void predictions_by_keys() {
         host h;
         QVERIFY(open_playground_of_two(h));
@@ -124,10 +124,16 @@ private slots:
         QTRY_VERIFY(pg.langkah.ListCount() == 2 && pg.asking());
         QTRY_COMPARE(verdict(), QString("Step 2: not Blue jump but Red jump."));
         QTRY_VERIFY(tree.findChild<QLabel*>("counters")->text().startsWith("1 of 2 right. Step 2,"));
+        // "." plays a step unasked; the question is back when its marble arrives.
+        QTest::keyClick(&tree.canvas(), Qt::Key_Period);
+        QTRY_VERIFY(!tree.findChild<QWidget*>("answer_6")->isEnabled());
+        QTRY_VERIFY(pg.langkah.ListCount() == 3 && tree.findChild<QWidget*>("answer_6")->isEnabled());
+        QCOMPARE(question->text(), QString("What does the search do next?"));
 
         message_box_answer answer;
         QTest::keyClick(&tree.canvas(), Qt::Key_P);
         QTRY_VERIFY(!question->isVisible());
+        QTest::keyClick(&tree.canvas(), Qt::Key_Space);
         QTRY_COMPARE_WITH_TIMEOUT(answer.text, QString("Banyak langkah = 8"), 20000);
         QVERIFY(!tree.findChild<QLabel*>("counters")->text().contains("right"));
     }

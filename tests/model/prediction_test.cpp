@@ -54,14 +54,17 @@ next_step step_taken(session& s, std::size_t lines_before, std::size_t messages_
 
 // Answered every third step right and the others wrong, from the start on: each answer plays exactly the
 // step the search takes, which is the answer called right, and the whole run is the run without questions.
+// Each run follows a finished one in the same session.
 TEST(Prediction, EachAnswerPlaysTheStepItWasScoredAgainst) {
+    session s;
     for (int n = 1; n <= 4; ++n) {
         SCOPED_TRACE("N = " + std::to_string(n));
-        session s;
+        if (n > 1) s.playground().reset.user_click(), s.settle();
+        const int kept_open = s.search_trees_kept_open;
         s.open_playground(n);
         search_view::playground& pg = s.playground();
         pg.predict_steps(true);
-        EXPECT_EQ(s.search_trees_kept_open, 1);
+        EXPECT_EQ(s.search_trees_kept_open, kept_open + 1);
         engine::count steps = 0, right = 0;
         while (pg.asking()) {
             const next_step expected = pg.next_step();
@@ -79,11 +82,13 @@ TEST(Prediction, EachAnswerPlaysTheStepItWasScoredAgainst) {
         EXPECT_EQ(lines(pg), whole_run(n));
         EXPECT_EQ(pg.score().right(), right);
         EXPECT_EQ(pg.score().answered(), steps);
+        EXPECT_EQ(s.search_trees_kept_open, kept_open + steps);  // turned on, and at each hold after the first
     }
 }
 
-// A held run goes on after an answer; a step back, or a pause of the learner's, leaves the run paused, an
-// answer then plays one step alone, and a step answered again keeps its first score.
+// A held run goes on after an answer, and plays the step unasked when resumed; a step back, or a pause of
+// the learner's, leaves the run paused, an answer then plays one step alone, and a step answered again keeps
+// its first score.
 TEST(Prediction, AStepIsScoredOnceAndPlaysAloneWhereTheRunWasPaused) {
     session s;
     s.open_playground(2);
@@ -93,26 +98,32 @@ TEST(Prediction, AStepIsScoredOnceAndPlaysAloneWhereTheRunWasPaused) {
     ASSERT_TRUE(next_question(s));
     EXPECT_EQ(pg.langkah.ListCount(), 0u);  // held before the first step
     EXPECT_TRUE(pg.resume1.Enabled() && pg.pause.Enabled() && !pg.loop_utama.Enabled());
+    pg.resume1.user_click();
+    ASSERT_TRUE(next_question(s));
+    EXPECT_EQ(pg.langkah.ListCount(), 1u);
+    EXPECT_EQ(pg.score().answered(), 0);
     pg.answer(pg.next_step());
+    EXPECT_EQ(pg.state(), search_view::run_state::running);
     ASSERT_TRUE(next_question(s));
     pg.answer(wrong(pg.next_step()));
     ASSERT_TRUE(next_question(s));
-    ASSERT_EQ(pg.langkah.ListCount(), 2u);
+    ASSERT_EQ(pg.langkah.ListCount(), 3u);
 
     pg.step_back_key();
     EXPECT_TRUE(pg.asking());
     EXPECT_EQ(pg.score().right(), 1);
     EXPECT_EQ(pg.score().answered(), 2);
     pg.answer(pg.next_step());
-    EXPECT_TRUE(pg.score().last()->is_right());
+    EXPECT_EQ(pg.state(), search_view::run_state::pausing);
+    EXPECT_TRUE(pg.score().last()->is_right() && !pg.score().last()->counted);
     EXPECT_EQ(pg.score().right(), 1);
     ASSERT_TRUE(next_question(s));
     s.clock.run_until([&] { return s.clock.idle(); }, s.clock.now() + a_long_while);
-    EXPECT_EQ(pg.langkah.ListCount(), 2u);  // one step, and the run stays paused
+    EXPECT_EQ(pg.langkah.ListCount(), 3u);  // one step, and the run stays paused
 
     pg.step_key();  // "." plays its step unasked
     ASSERT_TRUE(next_question(s));
-    EXPECT_EQ(pg.langkah.ListCount(), 3u);
+    EXPECT_EQ(pg.langkah.ListCount(), 4u);
     EXPECT_EQ(pg.score().answered(), 2);
 }
 
@@ -130,7 +141,13 @@ TEST(Prediction, TurnedOffTheRunGoesOnAsIfItNeverHadIt) {
             ASSERT_TRUE(next_question(s));
         }
         if (!held) pg.pause.user_click();
+        struct : search_view::step_listener {
+            int told = 0;
+            void steps_changed() override { ++told; }
+        } view;
+        pg.listen_to_steps(view);
         pg.predict_steps(false);
+        EXPECT_GT(view.told, 0);
         EXPECT_FALSE(pg.asking());
         EXPECT_EQ(pg.state(), held ? search_view::run_state::running : search_view::run_state::paused);
         if (!held) pg.resume1.user_click();

@@ -1,4 +1,6 @@
 // Playback: play, pause, resume, reset, the speed slider, and the search timer's tick.
+#include <utility>
+
 #include "ui/playground/playground.h"
 
 namespace search_view {
@@ -14,6 +16,7 @@ void playground::enter(run_state next) {
     play.Enabled(next == run_state::ready);
     pause.Enabled(next == run_state::running || next == run_state::pausing || next == run_state::paused);
     resume1.Enabled(next == run_state::paused);
+    tell_steps_changed();
 }
 
 void playground::play_Click() {
@@ -41,8 +44,9 @@ void playground::enter_paused() {
     enter(run_state::paused);
 }
 
+// Resumed while it holds for a prediction, the run plays that step unasked.
 void playground::resume1_Click() {
-    held_ = false;
+    if (std::exchange(held_, false)) answered_step_ = steps_taken() + 1;
     loop_utama.Enabled(true);
     resume1.Picture(ports_.pictures.load("resumeclick.jpg"));
     pause.Picture(ports_.pictures.load("pause.jpg"));

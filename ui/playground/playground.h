@@ -37,8 +37,8 @@ public:
 };
 
 // Told whenever the run has taken a step or taken steps back, the goal
-// included, and when a prediction is asked for or given: a view of the run
-// at step k follows it.
+// included, whenever it enters another state, and when a prediction is
+// asked for or given: a view of the run at step k follows it.
 class step_listener {
 public:
     virtual ~step_listener() = default;
@@ -137,7 +137,8 @@ public:
     // it would take on its own (as if paused) and asks what it does next;
     // an answer plays that step: the run goes on if it was held, and
     // otherwise the step plays alone, as after ".". A step of "." is not
-    // asked for. With the mode off the run is as it always was.
+    // asked for, nor one resumed while the run held for it. With the mode
+    // off the run is as it always was.
     void predict_steps(bool on);
     bool predicting() const { return predicting_; }
     // The run stands before a step that can be predicted now.

@@ -13,7 +13,7 @@ void playground::predict_steps(bool on) {
 }
 
 bool playground::asking() const {
-    return predicting_ && (run_ == run_state::ready || run_ == run_state::paused) && !state_.finished();
+    return predicting_ && (run_ == run_state::ready || run_ == run_state::paused);
 }
 
 // The depth the search stands at holds the last kind tried there; a run
@@ -36,7 +36,6 @@ void playground::answer(search_tree::next_step guess) {
         resume1.user_click();
     else
         step_key();
-    tell_steps_changed();
 }
 
 bool playground::holds_for_prediction() const {
@@ -50,7 +49,6 @@ void playground::hold_for_prediction() {
     enter_paused();
     held_ = true;
     ports_.views.keep_search_tree_open(*this);
-    tell_steps_changed();
 }
 
 }  // namespace search_view

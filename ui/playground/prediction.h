@@ -16,12 +16,14 @@ public:
         engine::count step;
         search_tree::next_step given;
         search_tree::next_step right;
+        bool counted = false;  // the first answer for its step, the one the score counts
         bool is_right() const { return given == right; }
     };
 
-    void record(const verdict& answer) {
+    void record(verdict answer) {
+        answer.counted = scored_.insert(answer.step).second;
+        if (answer.counted && answer.is_right()) ++right_;
         last_ = answer;
-        if (scored_.insert(answer.step).second && answer.is_right()) ++right_;
     }
     engine::count right() const { return right_; }
     engine::count answered() const { return static_cast<engine::count>(scored_.size()); }

@@ -66,8 +66,12 @@ void playground::go_to_path_line(std::size_t line) {
     }
 }
 
-// Every step but the goal writes one line of langkah.
-engine::count playground::steps_taken() const { return state_.log_count + (state_.finished() ? 1 : 0); }
+// Every step but the goal writes one line of langkah. Before play nothing
+// has been taken, whatever an earlier run left in the engine.
+engine::count playground::steps_taken() const {
+    if (run_ == run_state::ready) return 0;
+    return state_.log_count + (state_.finished() ? 1 : 0);
+}
 
 // The engine takes the steps back one by one through a recorder; the logs
 // and the marbles change once at the end, and the window shows the state

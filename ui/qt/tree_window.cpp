@@ -258,6 +258,9 @@ tree_window::tree_window(search_view::playground& run, QWidget* parent)
     explanation_->setObjectName(QStringLiteral("explanation"));
     explanation_->setAccessibleName(QStringLiteral("Why this step"));
     explanation_->setWordWrap(true);
+    // Two lines always, so that the tree above keeps its place from step to step.
+    explanation_->setMinimumHeight(2 * explanation_->fontMetrics().lineSpacing());
+    explanation_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     auto* buttons = new QHBoxLayout;
     const auto button = [&](const QString& text, const QString& tip, auto action) {
@@ -377,6 +380,7 @@ void tree_window::build_prediction_panel(QVBoxLayout& layout) {
         const auto step = static_cast<search_tree::next_step>(key);
         const QString name = QString::fromStdString(search_tree::name_of(step));
         auto* b = new QPushButton(QStringLiteral("%1 %2").arg(key).arg(name), prediction_);
+        b->setObjectName(QStringLiteral("answer_%1").arg(key));
         b->setAccessibleName(name);
         b->setToolTip(QStringLiteral("Key %1").arg(key));
         b->setFocusPolicy(Qt::TabFocus);
@@ -391,7 +395,7 @@ void tree_window::build_prediction_panel(QVBoxLayout& layout) {
     verdict_ = new QLabel(prediction_);
     verdict_->setObjectName(QStringLiteral("verdict"));
     verdict_->setAccessibleName(QStringLiteral("Your prediction"));
-    verdict_->setWordWrap(true);
+    verdict_->setMinimumHeight(verdict_->fontMetrics().lineSpacing());
     rows->addWidget(verdict_);
     prediction_->hide();
     layout.addWidget(prediction_);
@@ -403,11 +407,11 @@ void tree_window::show_prediction() {
     prediction_->setVisible(on);
     const bool asking = on && run_->asking();
     for (QPushButton* b : std::as_const(answers_)) b->setEnabled(asking);
-    question_->setText(on && run_->goal_reached() ? QStringLiteral("The search has found the goal.")
-                                                  : QStringLiteral("What does the search do next?"));
+    question_->setText(asking                          ? QStringLiteral("What does the search do next?")
+                       : on && run_->goal_reached() ? QStringLiteral("The search has found the goal.")
+                                                    : QStringLiteral("The search takes its step."));
     question_->setAccessibleName(question_->text());
     verdict_->setText(verdict_text());
-    verdict_->setVisible(!verdict_->text().isEmpty());
     // A new question is read out at once.
     if (asking && !std::exchange(was_asking_, true)) {
         QAccessibleEvent alert(question_, QAccessible::Alert);
@@ -416,16 +420,18 @@ void tree_window::show_prediction() {
     was_asking_ = asking;
 }
 
+// The verdict on the last answer while the run stands after its step.
 QString tree_window::verdict_text() const {
     if (!run_) return {};
     const auto& last = run_->score().last();
-    if (!last) return QString();
+    if (!last || last->step != tree_.count().steps) return QString();
     const QString right = QString::fromStdString(search_tree::name_of(last->right));
-    return last->is_right()
-               ? QStringLiteral("Step %1: right, %2.").arg(last->step).arg(right)
-               : QStringLiteral("Step %1: not %2 but %3.")
-                     .arg(last->step)
-                     .arg(QString::fromStdString(search_tree::name_of(last->given)), right);
+    const QString verdict =
+        last->is_right() ? QStringLiteral("Step %1: right, %2.").arg(last->step).arg(right)
+                         : QStringLiteral("Step %1: not %2 but %3.")
+                               .arg(last->step)
+                               .arg(QString::fromStdString(search_tree::name_of(last->given)), right);
+    return last->counted ? verdict : verdict + QStringLiteral(" The score keeps the first answer to this step.");
 }
 
 // The step the run stands after, and why the search took it: read from the
