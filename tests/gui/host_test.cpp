@@ -165,9 +165,9 @@ private slots:
         QCOMPARE(langkah->currentIndex().row(), 0);
         auto offered = next_menu(4);  // Step back
         QTest::keyClick(slider, Qt::Key_Menu);
-        QCOMPARE(*offered, (QStringList{"Resume Space", "Step .", "Step back ,",
-                                        "Go to the selected line Enter", "Reset Ctrl+R", "Search tree T",
-                                        "Predict each step P"}));
+        QCOMPARE(*offered,
+                 (QStringList{"Resume Space", "Step .", "Step back ,", "Go to the selected line Enter",
+                              "Reset Ctrl+R", "Search tree T", "Predict each step P"}));
         QCOMPARE(langkah->model()->rowCount(), 0);
         QTRY_VERIFY(slider->hasFocus());
         offered = next_menu(-1);

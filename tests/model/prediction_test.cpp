@@ -1,4 +1,5 @@
-// Prediction mode: the run holds before each step, an answer plays exactly that step, and each step is scored once.
+// Prediction mode: the run holds before each step, an answer plays exactly that step, and each step is scored
+// once.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -82,7 +83,8 @@ TEST(Prediction, EachAnswerPlaysTheStepItWasScoredAgainst) {
         EXPECT_EQ(lines(pg), whole_run(n));
         EXPECT_EQ(pg.score().right(), right);
         EXPECT_EQ(pg.score().answered(), steps);
-        EXPECT_EQ(s.search_trees_kept_open, kept_open + steps);  // turned on, and at each hold after the first
+        EXPECT_EQ(s.search_trees_kept_open,
+                  kept_open + steps);  // turned on, and at each hold after the first
     }
 }
 

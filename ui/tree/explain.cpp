@@ -28,7 +28,8 @@ std::optional<kind_tried> rule_out(const position& here, small kind) {
     if (here.at(from) == engine::missing) return kind_tried{kind, ruled_out::off_the_track, from};
     if (here.at(from) != g.colour) return kind_tried{kind, ruled_out::no_marble, from};
     const cell over = here.hole - g.direction;
-    if (g.distance == 2 && here.at(over) != -g.colour) return kind_tried{kind, ruled_out::nothing_to_jump, over};
+    if (g.distance == 2 && here.at(over) != -g.colour)
+        return kind_tried{kind, ruled_out::nothing_to_jump, over};
     return std::nullopt;
 }
 
@@ -126,8 +127,8 @@ std::string explain_next_step(const tree& t, std::string_view next_line) {
             why += before + ", the last kind, led back here";
         else
             why += before + " led back here and no later kind is possible (" + reasons(r.ruled_out) + ")";
-        return step + ": Backtrack. " + why + ": take back " + taken_back + " and try the kinds after it at depth " +
-               std::to_string(here.depth - 1) + ".";
+        return step + ": Backtrack. " + why + ": take back " + taken_back +
+               " and try the kinds after it at depth " + std::to_string(here.depth - 1) + ".";
     }
     const auto line = engine::read_log_line(next_line);
     const engine::move_geometry& g = engine::geometry_of(r.kind);
