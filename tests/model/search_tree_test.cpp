@@ -120,10 +120,7 @@ void expect_tree_after(const search_tree::tree& t, const recorded_search& r, eng
         ASSERT_EQ(node.line, p.made) << "node " << id;
         ASSERT_EQ(node.marks, marks) << "node " << id;
         ASSERT_EQ(node.depth, p.depth) << "node " << id;
-        ASSERT_EQ(static_cast<int>(
-                      node.first_seen == search_tree::no_node ? -1 : static_cast<int>(node.first_seen)),
-                  p.first_seen)
-            << "node " << id;
+        ASSERT_EQ(node.first_seen, p.first_seen < 0 ? -1 : r.positions[p.first_seen].made) << "node " << id;
     }
     expected.depth = r.positions[current].depth;
     ASSERT_EQ(t.nodes().size(), expected.positions);
@@ -175,6 +172,118 @@ TEST(SearchTree, WholeRunsCountWhatTheSearchDid) {
         // Following a shorter log takes the goal and the lines back.
         t.follow(3, false, [&](std::size_t j) { return r.log[j]; });
         expect_tree_after(t, r, 3, false);
+    }
+}
+
+std::string counted(const search_tree::tree& t) {
+    const search_tree::counters& c = t.count();
+    std::string out;
+    for (const engine::count field :
+         {c.steps, c.moves, c.backtracks, c.dead_ends, c.repeats, engine::count(c.depth),
+          engine::count(c.deepest), engine::count(c.positions)})
+        out += std::to_string(field) + ' ';
+    return out;
+}
+
+// A tree as text: every node, its fold, the counters and where the search stands.
+std::string as_text(const search_tree::tree& t) {
+    std::string out;
+    for (search_tree::node_id id = 0; id < t.nodes().size(); ++id) {
+        const search_tree::node& n = t.at(id);
+        for (const engine::count field :
+             {engine::count(n.parent), engine::count(n.previous_sibling), engine::count(n.column), n.line,
+              engine::count(n.kind), engine::count(n.marks), engine::count(n.depth), n.first_seen,
+              engine::count(t.folded_below(id))})
+            out += std::to_string(field) + ' ';
+        out += '\n';
+    }
+    return out + counted(t) + std::to_string(t.current());
+}
+
+// Each node of `folded` as the open tree has it, matched by the line that made it, and the positions folded
+// into it as many as the open tree has below it. Returns the folds.
+std::size_t expect_the_open_tree_in(const search_tree::tree& folded, const search_tree::tree& open) {
+    std::map<engine::count, search_tree::node_id> by_line;
+    for (search_tree::node_id id = 0; id < open.nodes().size(); ++id) by_line[open.at(id).line] = id;
+    const auto line_of = [](const search_tree::tree& t, search_tree::node_id id) {
+        return id == search_tree::no_node ? -1 : t.at(id).line;
+    };
+    const auto fields = [&](const search_tree::tree& t, search_tree::node_id id) {
+        const search_tree::node& n = t.at(id);
+        return std::vector<engine::count>{
+            line_of(t, n.parent), line_of(t, n.previous_sibling), n.kind, n.marks, n.depth, n.first_seen};
+    };
+    std::size_t folds = 0, positions = folded.nodes().size();
+    for (search_tree::node_id id = 0; id < folded.nodes().size(); ++id) {
+        const search_tree::node_id same = by_line.at(folded.at(id).line);
+        EXPECT_EQ(fields(folded, id), fields(open, same)) << "line " << folded.at(id).line;
+        std::size_t below = 0;
+        for (search_tree::node_id other = same + 1; other < open.nodes().size(); ++other) {
+            search_tree::node_id up = open.at(other).parent;
+            while (up > same && up != search_tree::no_node) up = open.at(up).parent;
+            below += up == same;
+        }
+        if (folded.folded_below(id) > 0) {
+            EXPECT_EQ(folded.folded_below(id), below) << "line " << folded.at(id).line;
+            ++folds;
+        }
+        positions += folded.folded_below(id);
+    }
+    EXPECT_EQ(positions, open.count().positions);
+    return folds;
+}
+
+// Where a run outgrows what can be drawn, subtrees fold, here at a few positions: after every step forwards
+// and back the tree is the one that reading the same lines afresh gives, with the counters and the board of
+// the open tree and its nodes; opened on demand, a fold shows its positions again.
+TEST(SearchTree, FoldsCountWhatTheyHideAndComeBackFromTheLog) {
+    for (int n = 3; n <= 5; ++n) {
+        for (const std::size_t fold_at : {2, 12}) {
+            SCOPED_TRACE("N = " + std::to_string(n) + ", folds at " + std::to_string(fold_at));
+            const recorded_search r(n);
+            const search_tree::log_reader log = [&](std::size_t j) { return r.log[j]; };
+            search_tree::tree open(n), folded(n, log, fold_at);
+            std::size_t folds = 0;
+            const auto expect_after = [&](std::size_t k) {
+                search_tree::tree afresh(n, log, fold_at);
+                afresh.follow(k, false, log);
+                ASSERT_EQ(as_text(folded), as_text(afresh)) << "after line " << k;
+                EXPECT_EQ(folded.board_of(folded.current()), open.board_of(open.current()));
+                folds += expect_the_open_tree_in(folded, open);
+            };
+            for (std::size_t k = 1; k <= r.log.size(); ++k) {
+                open.add_line(r.log[k - 1]);
+                folded.add_line(r.log[k - 1]);
+                expect_after(k);
+            }
+            for (std::size_t k = r.log.size(); k > 0; --k) {
+                open.remove_last_line();
+                folded.remove_last_line();
+                expect_after(k - 1);
+                // Back at once from the whole run, the log as short as the run's then is.
+                std::vector<std::string> shown = r.log;
+                const search_tree::log_reader the_run = [&](std::size_t j) { return shown.at(j); };
+                search_tree::tree jumped(n, the_run, fold_at);
+                jumped.follow(shown.size(), false, the_run);
+                shown.resize(k - 1);
+                jumped.follow(k - 1, false, the_run);
+                ASSERT_EQ(as_text(jumped), as_text(folded));
+            }
+            EXPECT_GT(folds, 0u);
+
+            open.follow(r.log.size(), true, log);
+            folded.follow(r.log.size(), true, log);
+            search_tree::node_id first_fold = 0;
+            while (folded.folded_below(first_fold) == 0) ++first_fold;
+            const std::size_t hidden = folded.folded_below(first_fold);
+            const std::string before = counted(folded);
+            folded.open_fold(first_fold);
+            EXPECT_EQ(folded.folded_below(first_fold), 0u);
+            EXPECT_GE(folded.nodes().size(), first_fold + 1 + std::min(hidden, fold_at));
+            EXPECT_EQ(counted(folded), before);
+            EXPECT_EQ(folded.board_of(folded.current()), open.board_of(open.current()));
+            expect_the_open_tree_in(folded, open);
+        }
     }
 }
 

@@ -105,9 +105,22 @@ public:
                                : current                     ? current_ink
                                : path                        ? path_ink
                                                              : ink;
+        const double round = box.height() / 3;
+        const std::size_t folded = t_.folded_below(id);
+        if (folded > 0) {
+            // A fold: a stack of boards, and what it holds written under it.
+            p_.setPen(QPen(ink, 1));
+            p_.setBrush(Qt::white);
+            for (const double shift : {6.0, 3.0})
+                p_.drawRoundedRect(box.translated(shift * l_.zoom(), shift * l_.zoom()), round, round);
+            if (box.height() >= 10)
+                p_.drawText(QRectF(box.left(), box.bottom() + 6 * l_.zoom(), l_.column_pitch(),
+                                   l_.box_height() * 1.5),
+                            Qt::AlignLeft | Qt::AlignTop,
+                            QStringLiteral("+%1 positions, none leads on").arg(folded));
+        }
         p_.setPen(QPen(outline, current ? 3 : path ? 2 : 1));
         p_.setBrush(fill_of(n, current));
-        const double round = box.height() / 3;
         p_.drawRoundedRect(box, round, round);
         if (l_.shows_boards())
             board(id, box);

@@ -2,10 +2,10 @@
 // exports.
 #include "ui/qt/tree_window.h"
 
+#include <QAccessible>
 #include <QClipboard>
 #include <QFileDialog>
 #include <QGuiApplication>
-#include <QAccessible>
 #include <QHBoxLayout>
 #include <QHelpEvent>
 #include <QImage>
@@ -198,7 +198,8 @@ void tree_canvas::wheelEvent(QWheelEvent* event) {
 // The arrows walk the tree: up to the parent, down to the first child, left
 // and right to the siblings; Enter chooses the node.
 void tree_canvas::keyPressEvent(QKeyEvent* event) {
-    const node_id at = marks_.selected != no_node ? marks_.selected : tree_.current();
+    const bool selected = marks_.selected != no_node && marks_.selected < tree_.nodes().size();
+    const node_id at = selected ? marks_.selected : tree_.current();
     const search_tree::node& n = tree_.at(at);
     node_id next = no_node;
     switch (event->key()) {
@@ -231,12 +232,15 @@ bool tree_canvas::viewportEvent(QEvent* event) {
     if (id != 0) lines << QString::fromStdString(marks_.line_text(n.line));
     if (id == tree_.current()) lines << QStringLiteral("where the search stands");
     if (n.marks & search_tree::goal) lines << QStringLiteral("the goal");
+    if (const std::size_t folded = tree_.folded_below(id))
+        lines << QStringLiteral("%1 positions below it, folded: none leads on (a click opens them)")
+                     .arg(folded);
     if (n.marks & search_tree::dead_end)
         lines << QStringLiteral("a dead end: no move is possible");
     else if (n.marks & search_tree::exhausted)
         lines << QStringLiteral("left by a Backtrack");
     if (n.marks & search_tree::repeat) {
-        const engine::count first = tree_.at(n.first_seen).line;
+        const engine::count first = n.first_seen;
         lines << (first == 0 ? QStringLiteral("the start position again")
                              : QStringLiteral("seen before, after line %1").arg(first));
     }
@@ -245,7 +249,9 @@ bool tree_canvas::viewportEvent(QEvent* event) {
 }
 
 tree_window::tree_window(search_view::playground& run, QWidget* parent)
-    : QWidget(parent, Qt::Window), run_(&run), tree_(run.ball_count()) {
+    : QWidget(parent, Qt::Window), run_(&run), tree_(run.ball_count(), [this](std::size_t j) {
+          return run_ ? run_->langkah.List(j) : std::string();
+      }) {
     setWindowTitle(QStringLiteral("Search Tree"));
     setObjectName(QStringLiteral("search_tree"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -407,7 +413,7 @@ void tree_window::show_prediction() {
     prediction_->setVisible(on);
     const bool asking = on && run_->asking();
     for (QPushButton* b : std::as_const(answers_)) b->setEnabled(asking);
-    question_->setText(asking                          ? QStringLiteral("What does the search do next?")
+    question_->setText(asking                       ? QStringLiteral("What does the search do next?")
                        : on && run_->goal_reached() ? QStringLiteral("The search has found the goal.")
                                                     : QStringLiteral("The search takes its step."));
     question_->setAccessibleName(question_->text());
@@ -426,12 +432,13 @@ QString tree_window::verdict_text() const {
     const auto& last = run_->score().last();
     if (!last || last->step != tree_.count().steps) return QString();
     const QString right = QString::fromStdString(search_tree::name_of(last->right));
-    const QString verdict =
-        last->is_right() ? QStringLiteral("Step %1: right, %2.").arg(last->step).arg(right)
-                         : QStringLiteral("Step %1: not %2 but %3.")
-                               .arg(last->step)
-                               .arg(QString::fromStdString(search_tree::name_of(last->given)), right);
-    return last->counted ? verdict : verdict + QStringLiteral(" The score keeps the first answer to this step.");
+    const QString verdict = last->is_right()
+                                ? QStringLiteral("Step %1: right, %2.").arg(last->step).arg(right)
+                                : QStringLiteral("Step %1: not %2 but %3.")
+                                      .arg(last->step)
+                                      .arg(QString::fromStdString(search_tree::name_of(last->given)), right);
+    return last->counted ? verdict
+                         : verdict + QStringLiteral(" The score keeps the first answer to this step.");
 }
 
 // The step the run stands after, and why the search took it: read from the
@@ -451,8 +458,14 @@ std::string tree_window::why_last_step() {
     return why;
 }
 
-// A node brings the playground to the step that made it, as its line of "All Moves" would.
+// A node brings the playground to the step that made it, as its line of "All
+// Moves" would; a fold opens too.
 void tree_window::go_to(node_id id) {
+    if (tree_.folded_below(id) > 0) {
+        tree_.open_fold(id);
+        canvas_->select(id);
+        refresh();
+    }
     const engine::count step = id == 0 ? 0 : tree_.at(id).line;
     if (run_ && run_->can_go_to_step(step)) run_->go_to_step(step);
 }
@@ -465,7 +478,8 @@ QString tree_window::counters_text() const {
     QString text = QStringLiteral("Step %1").arg(c.steps);
     if (total_steps_ >= 0) text += QStringLiteral(" of %1").arg(total_steps_);
     if (run_ && run_->predicting())
-        text = QStringLiteral("%1 of %2 right. ").arg(run_->score().right()).arg(run_->score().answered()) + text;
+        text = QStringLiteral("%1 of %2 right. ").arg(run_->score().right()).arg(run_->score().answered()) +
+               text;
     return text + QStringLiteral(", depth %1: ").arg(c.depth) +
            counted(static_cast<engine::count>(c.positions), "position", "positions") +
            QStringLiteral(" visited, ") +

@@ -33,7 +33,7 @@ std::string node_attributes(const tree& t, node_id id, bool on_path) {
     if (n.marks & dead_end) out += ", fillcolor=grey90, xlabel=\"\u2717\"";
     if (n.marks & exhausted) out += ", color=grey60, fontcolor=grey45";
     if (n.marks & repeat) {
-        const engine::count first = t.at(n.first_seen).line;
+        const engine::count first = n.first_seen;
         out += ", peripheries=2, tooltip=\"as after " +
                (first == 0 ? std::string("the start") : "line " + std::to_string(first)) + "\"";
     }

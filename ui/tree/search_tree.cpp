@@ -8,7 +8,8 @@
 
 namespace search_tree {
 
-tree::tree(int ball_count) : ball_count_(ball_count), nodes_(1), deepest_up_to_(1, 0) {
+tree::tree(int ball_count, log_reader log, std::size_t fold_at)
+    : ball_count_(ball_count), nodes_(1), deepest_up_to_(1, 0), log_(std::move(log)), fold_at_(fold_at) {
     const engine::cell cells = 2 * engine::cell{ball_count} + 1;
     board_.assign(static_cast<std::size_t>(cells + 1), engine::empty_cell);
     for (engine::cell p = 1; p <= cells; ++p) {
@@ -73,8 +74,9 @@ bool tree::add_line(std::string_view text) {
         made.line = line->number;
         made.kind = line->kind;
         parent.last_child = id;
-        const auto [first, fresh] = first_on_board_.emplace(hash_, id);
-        if (!fresh) {
+        // A fold read again finds its own lines in the table.
+        const auto [first, fresh] = first_on_board_.emplace(hash_, line->number);
+        if (!fresh && first->second != line->number) {
             made.marks = repeat;
             made.first_seen = first->second;
             ++counters_.repeats;
@@ -83,6 +85,7 @@ bool tree::add_line(std::string_view text) {
         deepest_up_to_.push_back(std::max(deepest_up_to_.back(), made.depth));
         current_ = id;
         ++counters_.moves;
+        ++counters_.positions;
     } else {
         node& left = nodes_[current_];
         left.marks |= exhausted;
@@ -90,13 +93,72 @@ bool tree::add_line(std::string_view text) {
             left.marks |= dead_end;
             ++counters_.dead_ends;
         }
+        const node_id left_id = current_;
         current_ = left.parent;
         ++counters_.backtracks;
+        fold_if_large(left_id, line->number);
     }
     counters_.depth = nodes_[current_].depth;
     counters_.deepest = deepest_up_to_.back();
-    counters_.positions = nodes_.size();
     return true;
+}
+
+// The search has left `left` for good, unless taken back: where its subtree
+// is large, its positions go and the node counts them. They are the newest
+// nodes, so no other node changes its id or its place.
+void tree::fold_if_large(node_id left, engine::count backtrack_line) {
+    if (!log_ || kept_open_.count(nodes_[left].line)) return;
+    std::size_t below = nodes_.size() - 1 - left;
+    const auto inner = folds_.upper_bound(left);
+    for (auto f = inner; f != folds_.end(); ++f) below += f->second.positions;
+    if (below < fold_at_) return;
+    folds_.erase(inner, folds_.end());
+    folds_.emplace(left, fold{below, backtrack_line, deepest_up_to_[left]});
+    deepest_up_to_[left] = deepest_up_to_.back();
+    nodes_.resize(left + 1);
+    deepest_up_to_.resize(left + 1);
+    nodes_[left].last_child = no_node;
+}
+
+// The search stands on a folded node again: its subtree comes back from the
+// log, line by line, as it was read the first time. Those lines are counted
+// already.
+void tree::read_fold_again(node_id id) {
+    const auto found = folds_.find(id);
+    if (found == folds_.end()) return;
+    const fold f = found->second;
+    folds_.erase(found);
+    deepest_up_to_[id] = f.deepest_before;
+    const counters counted = counters_;
+    const std::size_t lines = line_is_move_.size();
+    for (auto j = static_cast<std::size_t>(nodes_[id].line);
+         j + 1 < static_cast<std::size_t>(f.backtrack_line); ++j)
+        add_line(log_(j));
+    counters_ = counted;
+    line_is_move_.resize(lines);
+}
+
+void tree::start_again_before_folds_past(std::size_t lines) {
+    if (folds_.empty() || folds_.rbegin()->second.backtrack_line <= static_cast<engine::count>(lines) + 1)
+        return;
+    tree again(ball_count_, log_, fold_at_);
+    again.kept_open_ = std::move(kept_open_);
+    *this = std::move(again);
+}
+
+std::size_t tree::folded_below(node_id id) const {
+    const auto found = folds_.find(id);
+    return found == folds_.end() ? 0 : found->second.positions;
+}
+
+void tree::open_fold(node_id id) {
+    if (!folds_.count(id)) return;
+    kept_open_.insert(nodes_[id].line);
+    tree again(ball_count_, log_, fold_at_);
+    again.kept_open_ = std::move(kept_open_);
+    for (std::size_t j = 0; j < lines_read(); ++j) again.add_line(log_(j));
+    if (goal_reached_) again.reach_goal(true);
+    *this = std::move(again);
 }
 
 void tree::remove_last_line() {
@@ -115,6 +177,7 @@ void tree::remove_last_line() {
         else
             first_on_board_.erase(hash_);
         --counters_.moves;
+        --counters_.positions;
         current_ = last.parent;
         nodes_.pop_back();
         deepest_up_to_.pop_back();
@@ -128,10 +191,10 @@ void tree::remove_last_line() {
         current_ = last.last_child;
         slide(hole_ - reach_of(left.kind), hole_);
         --counters_.backtracks;
+        read_fold_again(current_);
     }
     counters_.depth = nodes_[current_].depth;
     counters_.deepest = deepest_up_to_.back();
-    counters_.positions = nodes_.size();
 }
 
 void tree::reach_goal(bool reached) {

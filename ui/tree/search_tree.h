@@ -4,9 +4,12 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
+#include <map>
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "engine/List.h"
@@ -34,7 +37,7 @@ struct node {
     node_id parent = no_node;
     node_id last_child = no_node;
     node_id previous_sibling = no_node;
-    node_id first_seen = no_node;  // for a repeat: the node that first stood on its board
+    engine::count first_seen = -1;  // for a repeat: the line that first reached its board, 0 the start
     std::uint32_t depth = 0;
     std::uint32_t column = 0;
     engine::count line = 0;  // the line of the move that made it; 0 for the root
@@ -54,18 +57,36 @@ struct counters {
     std::size_t positions = 1;  // nodes, the root included
 };
 
+// The log a tree reads lines again from: the text of line j, 0-based.
+using log_reader = std::function<std::string(std::size_t)>;
+
+// A subtree the search has left that holds this many positions below its
+// root folds into that node where the tree can read its log again.
+inline constexpr std::size_t default_fold_at = 50000;
+
 // The tree after lines 1..k of the log. Lines are read in order and taken
-// back from the last; each costs O(1). The tree keeps the board of the
-// current node to tell repeats, and nothing else of the run.
+// back from the last; each costs O(1) amortised. The tree keeps the board of
+// the current node to tell repeats, and nothing else of the run.
+//
+// Where a run outgrows what can be drawn, a large subtree folds the moment
+// the search leaves it: its positions go, its root stays and counts them,
+// and the next node takes the column after the root. So no node drawn
+// before moves. The log brings a fold back: taking back the Backtrack that
+// made it reads its lines again, and open_fold reads the whole log again with
+// that subtree kept open. The counters count the folded positions too.
 class tree {
 public:
-    explicit tree(int ball_count);
+    explicit tree(int ball_count, log_reader log = {}, std::size_t fold_at = default_fold_at);
 
     // Reads the next line of the log; false, and nothing changes, for a text
     // that is not a log line or a Backtrack at the root.
     bool add_line(std::string_view text);
     // Takes the last line read back.
     void remove_last_line();
+    // The positions folded into a node, 0 for an open one.
+    std::size_t folded_below(node_id id) const;
+    // Reads the whole log again with the fold at `id` kept open from now on.
+    void open_fold(node_id id);
     // The search found the goal at the current node, or that is taken back.
     void reach_goal(bool reached);
     // Follows a log to its `lines` lines and the goal: takes lines back
@@ -74,6 +95,7 @@ public:
     template <class LineAt>
     void follow(std::size_t lines, bool goal_reached, LineAt&& line_at) {
         if (goal_reached_ && (!goal_reached || lines != lines_read())) reach_goal(false);
+        start_again_before_folds_past(lines);
         while (lines_read() > lines) remove_last_line();
         while (lines_read() < lines) add_line(line_at(lines_read()));
         if (goal_reached) reach_goal(true);
@@ -103,6 +125,11 @@ public:
 
 private:
     void slide(engine::cell from, engine::cell to);
+    void fold_if_large(node_id left, engine::count backtrack_line);
+    // A log followed back to `lines` no longer has the lines of a fold made
+    // after them: the tree starts again from the root, to read them anew.
+    void start_again_before_folds_past(std::size_t lines);
+    void read_fold_again(node_id id);
     static engine::cell reach_of(engine::small kind);
     std::uint64_t cell_hash(engine::cell position, engine::small colour) const;
 
@@ -116,7 +143,18 @@ private:
     std::vector<engine::small> board_;          // by track position; slot 0 unused
     engine::cell hole_ = 0;
     std::uint64_t hash_ = 0;  // of board_
-    std::unordered_map<std::uint64_t, node_id> first_on_board_;
+    std::unordered_map<std::uint64_t, engine::count> first_on_board_;  // the line that first reached it
+    log_reader log_;
+    std::size_t fold_at_;
+    // A fold: the positions below its root, the Backtrack line that left
+    // it, and the deepest path up to its root alone.
+    struct fold {
+        std::size_t positions;
+        engine::count backtrack_line;
+        std::uint32_t deepest_before;
+    };
+    std::map<node_id, fold> folds_;
+    std::unordered_set<engine::count> kept_open_;  // by the line that made a fold's root
 };
 
 }  // namespace search_tree
