@@ -201,8 +201,10 @@ std::string as_text(const search_tree::tree& t) {
 }
 
 // Each node of `folded` as the open tree has it, matched by the line that made it, and the positions folded
-// into it as many as the open tree has below it. Returns the folds.
-std::size_t expect_the_open_tree_in(const search_tree::tree& folded, const search_tree::tree& open) {
+// into it as many as the open tree has below it; with `fold_at`, every node left with that many below it
+// folded. Returns the folds.
+std::size_t expect_the_open_tree_in(const search_tree::tree& folded, const search_tree::tree& open,
+                                    std::size_t fold_at = 0) {
     std::map<engine::count, search_tree::node_id> by_line;
     for (search_tree::node_id id = 0; id < open.nodes().size(); ++id) by_line[open.at(id).line] = id;
     const auto line_of = [](const search_tree::tree& t, search_tree::node_id id) {
@@ -223,6 +225,8 @@ std::size_t expect_the_open_tree_in(const search_tree::tree& folded, const searc
             while (up > same && up != search_tree::no_node) up = open.at(up).parent;
             below += up == same;
         }
+        if (fold_at > 0 && (folded.at(id).marks & search_tree::exhausted))
+            EXPECT_EQ(folded.folded_below(id) > 0, below >= fold_at) << "line " << folded.at(id).line;
         if (folded.folded_below(id) > 0) {
             EXPECT_EQ(folded.folded_below(id), below) << "line " << folded.at(id).line;
             ++folds;
@@ -249,7 +253,7 @@ TEST(SearchTree, FoldsCountWhatTheyHideAndComeBackFromTheLog) {
                 afresh.follow(k, false, log);
                 ASSERT_EQ(as_text(folded), as_text(afresh)) << "after line " << k;
                 EXPECT_EQ(folded.board_of(folded.current()), open.board_of(open.current()));
-                folds += expect_the_open_tree_in(folded, open);
+                folds += expect_the_open_tree_in(folded, open, fold_at);
             };
             for (std::size_t k = 1; k <= r.log.size(); ++k) {
                 open.add_line(r.log[k - 1]);
