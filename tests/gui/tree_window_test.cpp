@@ -1,5 +1,6 @@
 // The search-tree window on screen: it opens beside the run, follows it, leads back into it, and exports.
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QAccessible>
 #include <QApplication>
 #include <QImageReader>
@@ -136,6 +137,11 @@ private slots:
         QTest::keyClick(&tree.canvas(), Qt::Key_Space);
         QTRY_COMPARE_WITH_TIMEOUT(answer.text, QString("Banyak langkah = 8"), 20000);
         QVERIFY(!tree.findChild<QLabel*>("counters")->text().contains("right"));
+        // With the mode off the digits are the list's again: typing a line's number finds it.
+        auto* all_moves = h.window()->findChild<QAbstractItemView*>("langkah");
+        all_moves->setFocus();
+        QTest::keyClicks(all_moves, "12");
+        QCOMPARE(all_moves->currentIndex().row(), 11);
     }
 };
 

@@ -127,6 +127,11 @@ TEST(Prediction, AStepIsScoredOnceAndPlaysAloneWhereTheRunWasPaused) {
     ASSERT_TRUE(next_question(s));
     EXPECT_EQ(pg.langkah.ListCount(), 4u);
     EXPECT_EQ(pg.score().answered(), 2);
+    pg.step_key();  // paused before its step began, "." still has it unasked, and only it
+    pg.pause.user_click();
+    pg.resume1.user_click();
+    ASSERT_TRUE(next_question(s));
+    EXPECT_EQ(pg.langkah.ListCount(), 5u);
 }
 
 // Turned off while the run is held, the mode lets the run go on, line for line as one that never had it;

@@ -64,13 +64,16 @@ public:
     void opens_on(const control* which) { opens_on_ = which; }
 
     // A key that acts anywhere in the window, such as "Space" or "Ctrl+R".
+    // One that acts only at times says when; at other times the control
+    // with the focus has the key press.
     struct key_binding {
         std::string keys;
         std::function<void()> action;
+        std::function<bool()> active;  // empty: always
     };
     const std::vector<key_binding>& key_bindings() const { return key_bindings_; }
-    void bind_key(std::string keys, std::function<void()> action) {
-        key_bindings_.push_back({std::move(keys), std::move(action)});
+    void bind_key(std::string keys, std::function<void()> action, std::function<bool()> active = {}) {
+        key_bindings_.push_back({std::move(keys), std::move(action), std::move(active)});
     }
 
     // An entry of the window's context menu: its words, the key that does

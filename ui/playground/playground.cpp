@@ -59,7 +59,9 @@ playground::playground(const playground_ports& ports, engine::modul_tiroka& stat
     bind_key("T", [this] { ports_.views.show_search_tree(*this); });
     bind_key("P", [this] { predict_steps(!predicting_); });
     for (int key = 1; key <= search_tree::next_step_count; ++key)
-        bind_key(std::to_string(key), [this, key] { answer(static_cast<search_tree::next_step>(key)); });
+        bind_key(
+            std::to_string(key), [this, key] { answer(static_cast<search_tree::next_step>(key)); },
+            [this] { return predicting_; });
     langkah.DblClick = [this] { go_to_line(static_cast<std::size_t>(langkah.ListIndex() + 1)); };
     Effi.DblClick = [this] { go_to_path_line(static_cast<std::size_t>(Effi.ListIndex() + 1)); };
     declare_context_menu();

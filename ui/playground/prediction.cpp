@@ -38,9 +38,7 @@ void playground::answer(search_tree::next_step guess) {
         step_key();
 }
 
-bool playground::holds_for_prediction() const {
-    return predicting_ && !stepping_ && answered_step_ != steps_taken() + 1;
-}
+bool playground::holds_for_prediction() const { return predicting_ && answered_step_ != steps_taken() + 1; }
 
 // As if paused: the search timer stops and resume takes a click.
 void playground::hold_for_prediction() {

@@ -28,6 +28,7 @@ bool playground::can_go_to_line(std::size_t line) const {
 // a movement.
 void playground::step_key() {
     if (!can_step()) return;
+    answered_step_ = steps_taken() + 1;  // asked for, so not asked
     (run_ == run_state::ready ? play : resume1).user_click();
     pause.Picture(ports_.pictures.load("pauseclick.jpg"));
     enter(run_state::pausing);

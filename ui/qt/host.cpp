@@ -49,7 +49,9 @@ form_window::form_window(ui::form& model, pictures& faces, std::function<void()>
         connect(shortcut, &QShortcut::activated, this, [this, &binding] {
             if (model_) binding.action();
         });
+        if (binding.active) keys_at_times_.push_back({shortcut, &binding.active});
     }
+    if (!keys_at_times_.empty()) qApp->installEventFilter(this);
     // The context menu also opens from the keyboard, beside the control that has the focus.
     if (!model.context_menu().empty()) {
         for (const QKeySequence& keys : {QKeySequence(Qt::Key_Menu), QKeySequence(Qt::SHIFT | Qt::Key_F10)}) {
@@ -102,6 +104,14 @@ void form_window::resizeEvent(QResizeEvent* event) {
 }
 
 void form_window::contextMenuEvent(QContextMenuEvent* event) { show_context_menu(event->globalPos()); }
+
+// Before the keyboard's shortcuts are matched, a key that acts only at times
+// takes the press only if it acts now.
+bool form_window::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::ShortcutOverride && model_)
+        for (const auto& [shortcut, active] : keys_at_times_) shortcut->setEnabled((*active)());
+    return QWidget::eventFilter(watched, event);
+}
 
 // Each entry shows its key beside its words; the key itself is bound to the
 // window, so the menu's copy of it acts only while the menu is open.

@@ -3,14 +3,19 @@
 
 #include <QPointer>
 #include <QWidget>
+#include <functional>
 #include <memory>
 #include <unordered_map>
+#include <utility>
+#include <vector>
 
 #include "ui/form/ports.h"
 #include "ui/program/program.h"
 #include "ui/qt/pictures.h"
 #include "ui/qt/qt_scheduler.h"
 #include "ui/qt/tree_window.h"
+
+class QShortcut;
 
 namespace qt_host {
 
@@ -30,6 +35,7 @@ public:
     void show_context_menu(const QPoint& at);
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -39,6 +45,7 @@ private:
     scene_view* view_;
     std::function<void()> closed_by_user_;
     bool closing_for_program_ = false;
+    std::vector<std::pair<QShortcut*, const std::function<bool()>*>> keys_at_times_;
 };
 
 // The program on screen: its windows, QTimer time, the message box, the beep, pictures.

@@ -365,7 +365,13 @@ void tree_window::refresh() {
     refresh_pending_ = false;
     canvas_->tree_changed();
     counters_->setText(counters_text());
-    explanation_->setText(QString::fromStdString(why_last_step()));
+    // The run is deterministic: the same step has the same reason, and a
+    // step that left a fold costs a reading of the fold only once.
+    const auto step = std::make_pair(tree_.lines_read(), tree_.goal_reached());
+    if (step != explained_step_) {
+        explained_step_ = step;
+        explanation_->setText(QString::fromStdString(why_last_step()));
+    }
     show_prediction();
 }
 
@@ -459,12 +465,13 @@ std::string tree_window::why_last_step() {
 }
 
 // A node brings the playground to the step that made it, as its line of "All
-// Moves" would; a fold opens too.
+// Moves" would; a fold opens instead, where it stands.
 void tree_window::go_to(node_id id) {
     if (tree_.folded_below(id) > 0) {
         tree_.open_fold(id);
         canvas_->select(id);
         refresh();
+        return;
     }
     const engine::count step = id == 0 ? 0 : tree_.at(id).line;
     if (run_ && run_->can_go_to_step(step)) run_->go_to_step(step);

@@ -6,6 +6,7 @@
 #include <QPointer>
 #include <QWidget>
 #include <string>
+#include <utility>
 
 #include "ui/playground/playground.h"
 #include "ui/qt/tree_picture.h"
@@ -105,6 +106,7 @@ private:
     QList<QPushButton*> answers_;
     QLabel* verdict_;
     bool was_asking_ = false;
+    std::pair<std::size_t, bool> explained_step_{~std::size_t{0}, false};  // lines and goal
 };
 
 }  // namespace qt_host
